@@ -1,0 +1,50 @@
+// Fields of the generic segment that belong to the program as a whole (the
+// loop, the main dialog, the start-up banner). Panel fields are named beside
+// the panel that owns them.
+#pragma once
+
+#include <cstdint>
+
+#include "shm/SimSegment.h"
+
+namespace generic {
+
+// The creator's table of sub-area starts: 32-bit values at tableOffset.
+struct PointerEntry {
+    std::uint32_t tableOffset;
+    std::uint32_t areaOffset;
+};
+inline constexpr PointerEntry kPointerTable[] = {
+    {2008, 0},      {2012, 30088},  {2016, 67384},  {2020, 76448}, {2024, 104784},
+    {2028, 109464}, {2032, 119128}, {2036, 122256}, {2044, 1096},
+};
+// 2040 is left 0.
+
+inline constexpr GenText<64> kVersion{0};
+inline constexpr GenField<std::int32_t> kAttachCounter{Gensim_Shm::kCounterOffset};
+
+inline constexpr GenField<std::int32_t> kFrameCounter{2068};
+inline constexpr GenField<std::uint8_t> kUpdateAll{2075};
+inline constexpr GenField<std::uint8_t> kRedrawSuspended{26966};
+inline constexpr GenField<std::uint8_t> kFcuRequests[] = {75216, 75224, 75232, 75240, 75248};
+inline constexpr GenField<std::int32_t> kRemoteHoldRequest{77632};
+inline constexpr GenField<std::uint8_t> kRemoteHoldCaptEfis{77640};
+inline constexpr GenField<std::uint8_t> kRemoteHoldLeftGlareshield{77657};
+
+// Start-up banner.
+inline constexpr GenText<50> kBannerHeading{3808};
+inline constexpr GenText<1024> kBannerMessage{3858};
+inline constexpr GenField<std::uint8_t> kStartupSuccess{4882};
+inline constexpr GenField<std::uint8_t> kStartupWarning{4883};
+inline constexpr GenField<std::uint8_t> kStartupFailed{4884};
+inline constexpr GenField<std::int32_t> kStartupProgress{4888};
+
+// Configuration copied from the initialisation file: the first path field
+// (the cockpit bitmap folder); the others follow in 1000-character fields.
+inline constexpr std::uint32_t kPathFieldSize = 1000;
+inline constexpr GenText<kPathFieldSize> kCockpitBitmapPath{4908};
+
+// Start of the start-up report record.
+inline constexpr std::uint32_t kStartupReportOffset = 104792;
+
+}  // namespace generic

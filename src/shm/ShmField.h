@@ -1,0 +1,111 @@
+// Typed access to the fields of a shared-memory segment.
+//
+// A field is a byte offset and a type (or a text of n characters). Many
+// offsets of the segments are unaligned, so every read and write copies the
+// field's bytes (a pointer cast there would be undefined behaviour). Fields
+// declared as constants are checked at compile time: a field that does not lie
+// inside its segment does not compile. Offsets computed at run time (a row of a
+// panel's table plus an index) go through the checked At() forms, which refuse
+// a field outside the segment instead of touching memory beyond it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <type_traits>
+
+#include "util/KxText.h"
+
+namespace shm {
+
+template <typename T, std::size_t SegmentSize>
+class Field {
+    static_assert(std::is_trivially_copyable_v<T>, "shared-memory fields are plain values");
+
+  public:
+    using value_type = T;
+    static constexpr std::size_t kSegmentSize = SegmentSize;
+
+    consteval Field(std::size_t offset) : m_offset(offset) {
+        if (offset > SegmentSize || sizeof(T) > SegmentSize - offset) {
+            throw "shared-memory field lies outside its segment";
+        }
+    }
+
+    // A field at a run-time offset; valid() is false when it would not lie
+    // inside the segment, and reads then give T{} while writes do nothing.
+    static constexpr Field At(std::size_t offset) { return Field(offset, Unchecked{}); }
+
+    constexpr std::size_t Offset() const { return m_offset; }
+    constexpr bool valid() const {
+        return m_offset <= SegmentSize && sizeof(T) <= SegmentSize - m_offset;
+    }
+    // The same type at offset + bytes (the next element of a block).
+    constexpr Field Plus(std::size_t bytes) const { return At(m_offset + bytes); }
+
+    T Read(const void* view) const {
+        T value{};
+        if (view != nullptr && valid()) {
+            std::memcpy(&value, static_cast<const std::uint8_t*>(view) + m_offset, sizeof(T));
+        }
+        return value;
+    }
+
+    void Write(void* view, T value) const {
+        if (view != nullptr && valid()) {
+            std::memcpy(static_cast<std::uint8_t*>(view) + m_offset, &value, sizeof(T));
+        }
+    }
+
+  private:
+    struct Unchecked {};
+    constexpr Field(std::size_t offset, Unchecked) : m_offset(offset) {}
+    std::size_t m_offset;
+};
+
+// A fixed-size text field of N characters. The host may leave it
+// unterminated, so reads stop at N characters; writes are cut to N - 1
+// characters and NUL-padded to N.
+template <std::size_t N, std::size_t SegmentSize>
+class Text {
+  public:
+    static constexpr std::size_t kSize = N;
+
+    consteval Text(std::size_t offset) : m_offset(offset) {
+        if (offset > SegmentSize || N > SegmentSize - offset || N == 0) {
+            throw "shared-memory text lies outside its segment";
+        }
+    }
+
+    constexpr std::size_t Offset() const { return m_offset; }
+
+    // Copies the text into out (outSize characters, always terminated).
+    void Read(const void* view, char* out, std::size_t outSize) const {
+        if (out == nullptr || outSize == 0)
+            return;
+        out[0] = '\0';
+        if (view == nullptr)
+            return;
+        const char* field = static_cast<const char*>(view) + m_offset;
+        std::size_t len = kx::BoundedLength(field, N);
+        if (len > outSize - 1)
+            len = outSize - 1;
+        std::memcpy(out, field, len);
+        out[len] = '\0';
+    }
+
+    void Write(void* view, const char* text) const {
+        if (view == nullptr)
+            return;
+        char* field = static_cast<char*>(view) + m_offset;
+        std::size_t len = text ? kx::BoundedLength(text, N - 1) : 0;
+        if (len > 0)
+            std::memmove(field, text, len);
+        std::memset(field + len, 0, N - len);
+    }
+
+  private:
+    std::size_t m_offset;
+};
+
+}  // namespace shm
