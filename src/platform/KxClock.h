@@ -13,6 +13,8 @@ class IClock {
     virtual std::int64_t NowNs() = 0;
     // Lets at least this much time pass.
     virtual void SleepNs(std::int64_t ns) = 0;
+    // False for a clock that only counts milliseconds.
+    virtual bool IsHighResolution() const { return true; }
 };
 
 // std::chrono::steady_clock and a real sleep.
@@ -37,11 +39,14 @@ class FakeClock final : public IClock {
     // Time that passes with every reading (models the cost of looking).
     void SetStepPerRead(std::int64_t ns) { m_stepPerRead = ns; }
     std::int64_t TotalSleptNs() const { return m_slept; }
+    bool IsHighResolution() const override { return m_highResolution; }
+    void SetHighResolution(bool on) { m_highResolution = on; }
 
   private:
     std::int64_t m_now;
     std::int64_t m_stepPerRead = 0;
     std::int64_t m_slept = 0;
+    bool m_highResolution = true;
 };
 
 // The window system's message pump: handles pending window events.
