@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "shm/FieldInfo.h"
 #include "shm/SimSegment.h"
 
 namespace generic {
@@ -46,5 +47,39 @@ inline constexpr GenText<kPathFieldSize> kCockpitBitmapPath{4908};
 
 // Start of the start-up report record.
 inline constexpr std::uint32_t kStartupReportOffset = 104792;
+
+// The program-wide fields by name, for the substitute host.
+inline constexpr shm::FieldRow kProgramFields[] = {
+    {"SYS.VERSION", 0, shm::FieldType::Text, shm::Writer::Program,
+     "version text of the segment definition (written by the creator)", 1, 0, 64},
+    {"SYS.ATTACH_COUNTER", kAttachCounter.Offset(), shm::FieldType::Int32, shm::Writer::Program,
+     "number of processes attached to the segment"},
+    {"SYS.FRAME_COUNTER", kFrameCounter.Offset(), shm::FieldType::Int32, shm::Writer::Program,
+     "iterations of the real-time loop, written every iteration"},
+    {"SYS.UPDATE_ALL", kUpdateAll.Offset(), shm::FieldType::Byte, shm::Writer::Host,
+     "update-all request: when it becomes non-zero every panel is updated once"},
+    {"SYS.REDRAW_SUSPEND", kRedrawSuspended.Offset(), shm::FieldType::Byte, shm::Writer::Host,
+     "redraw suspended: the window does not paint while non-zero"},
+    {"SYS.FCU_REQUEST_%d", kFcuRequests[0].Offset(), shm::FieldType::Byte, shm::Writer::Host,
+     "FCU request: any non-zero makes the FCU update every iteration", 5, 8},
+    {"SYS.REMOTE_HOLD_REQUEST", kRemoteHoldRequest.Offset(), shm::FieldType::Int32,
+     shm::Writer::Host, "remote-hold request word: a change applies the two flags below"},
+    {"SYS.REMOTE_HOLD_CAPT_EFIS", kRemoteHoldCaptEfis.Offset(), shm::FieldType::Byte,
+     shm::Writer::Host, "remote-hold flag of the captain's EFIS control panel"},
+    {"SYS.REMOTE_HOLD_LEFT_GLARESHIELD", kRemoteHoldLeftGlareshield.Offset(), shm::FieldType::Byte,
+     shm::Writer::Host, "remote-hold flag of the left glareshield panel"},
+    {"BANNER.HEADING", kBannerHeading.Offset(), shm::FieldType::Text, shm::Writer::Program,
+     "start-up banner heading", 1, 0, 50},
+    {"BANNER.MESSAGE", kBannerMessage.Offset(), shm::FieldType::Text, shm::Writer::Program,
+     "start-up banner message", 1, 0, 1024},
+    {"BANNER.SUCCESS", kStartupSuccess.Offset(), shm::FieldType::Byte, shm::Writer::Program,
+     "start-up finished successfully"},
+    {"BANNER.WARNING", kStartupWarning.Offset(), shm::FieldType::Byte, shm::Writer::Program,
+     "start-up warning (navigation data)"},
+    {"BANNER.FAILED", kStartupFailed.Offset(), shm::FieldType::Byte, shm::Writer::Program,
+     "start-up failed"},
+    {"BANNER.PROGRESS", kStartupProgress.Offset(), shm::FieldType::Int32, shm::Writer::Program,
+     "start-up progress, percent"},
+};
 
 }  // namespace generic
