@@ -16,12 +16,14 @@ CBitmapFile& CBitmapFile::operator=(CBitmapFile&&) noexcept = default;
 CBitmapFile::CBitmapFile(const CBitmapFile& other)
     : m_image(other.m_image ? std::make_unique<QImage>(*other.m_image) : nullptr),
       m_path(other.m_path),
+      m_reason(other.m_reason),
       m_error(other.m_error) {}
 
 CBitmapFile& CBitmapFile::operator=(const CBitmapFile& other) {
     if (this != &other) {
         m_image = other.m_image ? std::make_unique<QImage>(*other.m_image) : nullptr;
         m_path = other.m_path;
+        m_reason = other.m_reason;
         m_error = other.m_error;
     }
     return *this;
@@ -32,14 +34,16 @@ bool CBitmapFile::Load(const char* fileName) {
     m_path = kx::WindowsNameToPath(fileName ? fileName : "");
     std::error_code ec;
     if (m_path.empty() || !std::filesystem::is_regular_file(m_path, ec)) {
-        m_error.SetError("CBitmapFile::Load", std::strerror(ENOENT), m_path.c_str());
+        m_reason = std::strerror(ENOENT);
+        m_error.SetError("CBitmapFile::Load", m_reason.c_str(), m_path.c_str());
         return false;
     }
     QImageReader reader(QString::fromStdString(m_path), "BMP");
     reader.setDecideFormatFromContent(false);
     QImage image = reader.read();
     if (image.isNull()) {
-        m_error.SetError("CBitmapFile::Load", "Not a readable Windows bitmap", m_path.c_str());
+        m_reason = "Not a readable Windows bitmap";
+        m_error.SetError("CBitmapFile::Load", m_reason.c_str(), m_path.c_str());
         return false;
     }
     m_image = std::make_unique<QImage>(image.convertToFormat(QImage::Format_RGB32));

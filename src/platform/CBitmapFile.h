@@ -33,6 +33,8 @@ class CBitmapFile {
     COLORREF GetPixel(int x, int y) const;  // 0 outside the picture or when not loaded
     const std::string& Path() const { return m_path; }
     const char* GetErrorText() { return m_error.GetErrorText(); }
+    // Why the last load failed, without the where-part and the path.
+    const std::string& GetReason() const { return m_reason; }
 
     // For the drawing context only.
     const QImage* Image() const { return m_image.get(); }
@@ -40,5 +42,6 @@ class CBitmapFile {
   private:
     std::unique_ptr<QImage> m_image;
     std::string m_path;
+    std::string m_reason;
     Kx_ErrorReport m_error;
 };
