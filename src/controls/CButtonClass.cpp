@@ -79,8 +79,11 @@ void CButtonClass::SetOnOffLights(bool lit, bool test) {
     ShowOnOffPicture();
 }
 
+// A latching button forced in counts as latched, so that the trainee's next
+// press takes it out as a press on any latched-in button does; held would need
+// a press and a release to latch first, so the first click would seem lost.
 void CButtonClass::SetPressed(bool pressed) {
-    m_pressState = pressed ? kHeld : kOut;
+    m_pressState = pressed ? (m_momentary ? kHeld : kLatched) : kOut;
     // An on/off button has no legend pictures: it follows its own rule.
     if (m_onOffSet)
         ShowOnOffPicture();
