@@ -48,6 +48,20 @@ inline constexpr GenText<kPathFieldSize> kCockpitBitmapPath{4908};
 // Start of the start-up report record.
 inline constexpr std::uint32_t kStartupReportOffset = 104792;
 
+// Fields of the start-up report record (offsets from its start).
+namespace report {
+inline constexpr GenField<std::int32_t> kErrorCount{kStartupReportOffset + 0};
+inline constexpr GenField<std::int32_t> kProgressCount{kStartupReportOffset + 4};
+inline constexpr GenText<50> kHeading{kStartupReportOffset + 8};
+inline constexpr GenText<512> kText{kStartupReportOffset + 58};
+inline constexpr GenField<std::int32_t> kState{kStartupReportOffset + 572};
+inline constexpr std::int32_t kStateError = 2;
+// 576 to 2623: four further 512-character texts, reserved.
+inline constexpr GenText<512> kErrorTitle{kStartupReportOffset + 2624};
+inline constexpr GenText<512> kErrorConsequence{kStartupReportOffset + 3136};
+inline constexpr GenText<512> kErrorDetail{kStartupReportOffset + 3648};
+}  // namespace report
+
 // The program-wide fields by name, for the substitute host.
 inline constexpr shm::FieldRow kProgramFields[] = {
     {"SYS.VERSION", 0, shm::FieldType::Text, shm::Writer::Program,
