@@ -108,4 +108,48 @@ class Text {
     std::size_t m_offset;
 };
 
+// A text field whose offset and size are known only at run time (a row of a
+// field table read by a tool). valid() is false when it would not lie inside
+// the segment; reads then give the empty text and writes do nothing. Reads
+// and writes follow Text: bounded by the field, cut and NUL-padded.
+template <std::size_t SegmentSize>
+class TextAt {
+  public:
+    constexpr TextAt(std::size_t offset, std::size_t size) : m_offset(offset), m_size(size) {}
+
+    constexpr std::size_t Offset() const { return m_offset; }
+    constexpr std::size_t Size() const { return m_size; }
+    constexpr bool valid() const {
+        return m_size > 0 && m_offset <= SegmentSize && m_size <= SegmentSize - m_offset;
+    }
+
+    void Read(const void* view, char* out, std::size_t outSize) const {
+        if (out == nullptr || outSize == 0)
+            return;
+        out[0] = '\0';
+        if (view == nullptr || !valid())
+            return;
+        const char* field = static_cast<const char*>(view) + m_offset;
+        std::size_t len = kx::BoundedLength(field, m_size);
+        if (len > outSize - 1)
+            len = outSize - 1;
+        std::memcpy(out, field, len);
+        out[len] = '\0';
+    }
+
+    void Write(void* view, const char* text) const {
+        if (view == nullptr || !valid())
+            return;
+        char* field = static_cast<char*>(view) + m_offset;
+        std::size_t len = text ? kx::BoundedLength(text, m_size - 1) : 0;
+        if (len > 0)
+            std::memmove(field, text, len);
+        std::memset(field + len, 0, m_size - len);
+    }
+
+  private:
+    std::size_t m_offset;
+    std::size_t m_size;
+};
+
 }  // namespace shm

@@ -1,0 +1,48 @@
+// The commands of skylid-host.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "host/HostRegistry.h"
+
+namespace host {
+
+// Exit statuses.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitSegment = 1;   // no segment, another version, a system error
+inline constexpr int kExitUsage = 2;     // bad command line, field name or value
+inline constexpr int kExitRegistry = 3;  // the field tables are unsound
+
+struct Options {
+    std::string command;
+    std::vector<std::string> args;  // the command's operands
+    std::string segment;            // generic segment name
+    std::string training;           // training segment name
+    bool help = false;
+    bool demo = false;
+    bool json = false;
+    bool markdown = false;
+    double seconds = 0.0;  // serve: 0 runs until a signal
+};
+
+// Runs skylid-host with its command line; returns the exit status.
+int RunHost(int argc, char** argv);
+
+int Serve(const Options& options);
+int Watch(const Options& options, const Registry& registry);
+
+// The registry as a Markdown document (docs/HOST-INTERFACE.md).
+std::string FieldsMarkdown(const Registry& registry);
+
+// Stops the serve and watch loops on SIGINT, SIGTERM and SIGHUP.
+void InstallStopHandlers();
+bool StopRequested();
+// Sleeps until the deadline on the monotonic clock (nanoseconds), or less
+// when a stop signal arrives.
+void SleepUntilNs(long long deadlineNs);
+long long MonotonicNs();
+
+inline constexpr long long kTickNs = 50'000'000;  // 20 Hz
+
+}  // namespace host
