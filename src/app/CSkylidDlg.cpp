@@ -1,0 +1,462 @@
+#include "app/CSkylidDlg.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <QWindow>
+
+#include "banner/KxBanner.h"
+#include "config/CIniRead.h"
+#include "controls/CPanelMouse.h"
+#include "platform/CBitmapFile.h"
+#include "platform/KxSystem.h"
+#include "shm/GenericLayout.h"
+#include "util/KxText.h"
+
+namespace {
+
+// The required-items mask of the initialisation file: the main picture and
+// the cockpit bitmap folder.
+constexpr int kRequiredItems = 5;
+
+// Where a drag ends: within 10 pixels of the drawing origin or beyond these.
+constexpr int kDragEdge = 10;
+constexpr int kDragRight = 1100;
+constexpr int kDragBottom = 730;
+constexpr int kScrollStepPixels = 20;
+
+// Limits of the visible rectangle handed to the cockpit manager.
+constexpr int kMaxPictureX = 100000;
+constexpr int kMaxPictureY = 10000;
+
+}  // namespace
+
+CSkylidDlg::CSkylidDlg(const DialogOptions& options)
+    : m_options(options), m_clock(options.clock ? *options.clock : kx::SteadyClock::Instance()) {
+    setAttribute(Qt::WA_OpaquePaintEvent);  // nothing painted keeps what is shown
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    resize(1120, 742);
+    kx::StrCopy(m_errorText, kInitialisationOk);
+}
+
+CSkylidDlg::~CSkylidDlg() {
+    ShutDown();
+}
+
+void CSkylidDlg::Fail(const char* text, const char* caption) {
+    kx::StrCopy(m_errorText, text);
+    kx::MessageBox(m_errorText, caption);
+}
+
+bool CSkylidDlg::InitialiseDialog() {
+    // 1. Reset.
+    m_notReady = 1;
+    m_frameCounter = 0;
+    m_cyclicCounter = 0;
+    m_closed = false;
+    m_firstFrame = true;
+    m_stop = false;
+    m_loop.reset();
+    kx::StrCopy(m_errorText, kInitialisationOk);
+
+    // 2. The generic segment, then the training segment.
+    m_genericShm = std::make_unique<Gensim_Shm>(m_options.genericSegment.c_str());
+    if (!m_genericShm->IsValid()) {
+        m_generic = nullptr;
+        Fail(m_genericShm->GetErrorText(), "CSkylidDlg::InitialiseDialog");
+        return false;
+    }
+    m_generic = m_genericShm->Content();
+    m_trainingShm = std::make_unique<CTrnShm>(m_options.trainingSegment.c_str());
+    if (!m_trainingShm->IsValid()) {
+        m_training = nullptr;
+        Fail(m_trainingShm->GetErrorText(), "CSkylidDlg::InitialiseDialog");
+        return false;
+    }
+    m_training = m_trainingShm->Content();
+
+    // 3. The start-up banner.
+    const bool customSegment = m_options.genericSegment != Gensim_Shm::kName;
+    CIniRead::ReadBannerProgram(m_options.iniFile.c_str());
+    auto banner = std::make_unique<KxBanner>(
+        m_generic, customSegment ? m_options.genericSegment.c_str() : nullptr);
+    banner->Start();
+    banner->SetHeading(kVersionLabel);
+    banner->SetProgress(5);
+
+    // 4. The caption.
+    m_caption = std::string(kVersionLabel) + " [" + m_genericShm->GetVersionText() + " ]";
+    setWindowTitle(QString::fromStdString(m_caption));
+
+    // 5. The drawing object of the drawn screens joins here with them.
+    banner->AddProgress(5);
+
+    // 6. The drawing origin: right of the small black frame, below the border.
+    m_origin = CPoint(kFrameWidth + 2, kBorderHeight + 2);
+
+    // 7. The initialisation file.
+    {
+        CIniRead ini(m_generic, m_options.iniFile.c_str());
+        if (ini.ReadIniFile(kRequiredItems)) {
+            kx::StrCopy(m_mainPicture, ini.GetMainPicture());
+            generic::kCockpitBitmapPath.Read(m_generic, m_bitmapDirectory,
+                                             sizeof m_bitmapDirectory);
+        }
+    }
+    ReadViewOptions();
+    banner->AddProgress(10);
+
+    // 8, 9. The off-screen picture of the whole cockpit.
+    if (!LoadPicture(m_mainPicture)) {
+        kx::MessageBox(m_errorText, "THE_CLASS_DEF::UpdateDisplay");
+        m_notReady = 1;
+        banner->SetMessage("Unable tp load main picture");
+        banner->SetFailure();
+        return false;
+    }
+
+    // 10.
+    m_iterationRate = 20.0;
+    banner->AddProgress(10);
+
+    // 11, 12. The panels.
+    CBasePanel::SetSharedMemory(m_generic);
+    m_manager.SetSharedMemory(m_generic);
+    m_manager.ClearMcduRefresh();
+    if (!m_manager.Initialise(m_bitmapDirectory)) {
+        banner->SetMessage(m_manager.GetErrorText());
+        banner->SetFailure();
+        kx::StrCopy(m_errorText, m_manager.GetErrorText());
+        return false;
+    }
+
+    // 13.
+    m_manager.SetRemoteHoldAll(false);
+    banner->AddProgress(10);
+
+    // 14. The real-time loop.
+    m_loop =
+        std::make_unique<RealTimeLoop>(this, static_cast<int>(m_iterationRate), m_clock, &m_pump);
+    m_loop->SetWaitMode(m_lowCpuWait ? RTLoop::WaitMode::LowCpu : RTLoop::WaitMode::Busy);
+    banner->AddProgress(10);
+
+    // 15. The initial view.
+    InitialiseView();
+    banner->AddProgress(10);
+
+    // 16. Navigation data: nothing to load yet, which counts as success.
+    banner->SetSuccess();
+
+    // 17.
+    m_notReady = 0;
+    return true;
+}
+
+// The options of the initialisation file that belong to the window.
+void CSkylidDlg::ReadViewOptions() {
+    Ini_File_Reader ini;
+    if (!ini.OpenFile(m_options.iniFile.c_str()))
+        return;
+    int value = 0;
+    if (ini.GetInt("OPTIONS", "ViewLeft", value))
+        m_viewLimits.left = value;
+    if (ini.GetInt("OPTIONS", "ViewTop", value))
+        m_viewLimits.top = value;
+    if (ini.GetInt("OPTIONS", "ViewRight", value))
+        m_viewLimits.right = value;
+    if (ini.GetInt("OPTIONS", "ViewBottom", value))
+        m_viewLimits.bottom = value;
+    bool flag = false;
+    if (ini.GetBool("OPTIONS", "LowCpuWait", flag))
+        m_lowCpuWait = flag;
+    if (ini.GetBool("OPTIONS", "UpdateAllVisible", flag))
+        m_manager.SetUpdateAllVisible(flag);
+    ini.CloseFile();
+}
+
+bool CSkylidDlg::LoadPicture(const char* file) {
+    if (!m_picture.isNull())
+        return true;  // loaded once
+    CBitmapFile bitmap;
+    if (!bitmap.Load(file)) {
+        kx::Format(m_errorText, sizeof m_errorText, "THE_CLASS_DEF::LoadPicture\n%s\n%s",
+                   file ? file : "", bitmap.GetReason().c_str());
+        return false;
+    }
+    m_picture = bitmap.Image()->copy();
+    m_dc = std::make_unique<CDC>(m_picture);
+    m_pictureSize = CSize(m_picture.width(), m_picture.height());
+    CPanelMouse::SetPictureSize(m_pictureSize.cx, m_pictureSize.cy);
+    return true;
+}
+
+void CSkylidDlg::InitialiseView() {
+    RefreshWindowRect();
+    m_scroll = CPoint(m_viewLimits.left, m_viewLimits.top);
+    m_visibleSize = CSize(m_windowRect.Width() - m_origin.x, m_windowRect.Height() - m_origin.y);
+    ClampScroll();
+    Publish();
+}
+
+void CSkylidDlg::RefreshWindowRect() {
+    m_windowRect = CRect(0, 0, width(), height());
+}
+
+void CSkylidDlg::StartRealTime() {
+    if (!m_loop) {
+        kx::MessageBox("RT Loop Object is NULL", "CSkylidDlg::StartRealTime");
+        return;
+    }
+    m_loop->Start();
+    m_loop->Run();
+    m_loop->GetStatistics(m_statistics);
+    m_haveStatistics = true;
+    m_loop.reset();
+}
+
+void CSkylidDlg::FrameUpdate() {
+    if (m_stop)
+        return;
+    ++m_frameCounter;
+    generic::kFrameCounter.Write(m_generic, m_frameCounter);
+    if (m_firstFrame) {
+        m_firstFrame = false;
+        return;
+    }
+    if (m_frameCounter < 20)
+        return;  // panels start one second after the loop
+
+    PollKeyboard();
+    UpdateViewPort();
+
+    m_updateAllByte.SetInt(generic::kUpdateAll.Read(m_generic));
+    if (m_updateAllByte.BecameSet())
+        m_manager.UpdateAll();
+
+    ++m_cyclicCounter;
+    if (m_cyclicCounter == 11 &&
+        (m_mouse.code == MouseEvent::kWheelToward || m_mouse.code == MouseEvent::kWheelAway)) {
+        m_mouse.code = MouseEvent::kNone;
+    }
+    if (m_cyclicCounter == 1)
+        RefreshWindowRect();
+    if (m_cyclicCounter > 20)
+        m_cyclicCounter = 0;
+}
+
+void CSkylidDlg::InvalidatePicture() {
+    update(m_origin.x, m_origin.y, m_windowRect.right - m_origin.x,
+           m_windowRect.bottom - m_origin.y);
+}
+
+void CSkylidDlg::UpdateViewPort() {
+    m_visibleSize = CSize(m_windowRect.Width() - m_origin.x, m_windowRect.Height() - m_origin.y);
+    m_visibleRect.left = kx::Limit(m_scroll.x, 0, kMaxPictureX);
+    m_visibleRect.right = kx::Limit(m_scroll.x + m_visibleSize.cx, 0, kMaxPictureX);
+    m_visibleRect.top = kx::Limit(m_scroll.y, 0, kMaxPictureY);
+    m_visibleRect.bottom = kx::Limit(m_scroll.y + m_visibleSize.cy, 0, kMaxPictureY);
+    m_manager.UpdateVisible(m_visibleRect.left, m_visibleRect.top, m_visibleRect.right,
+                            m_visibleRect.bottom, &m_mouse);
+}
+
+void CSkylidDlg::ScrollStep(Direction direction) {
+    switch (direction) {
+        case kLeft:
+            m_scroll.x -= kScrollStepPixels;
+            break;
+        case kRight:
+            m_scroll.x += kScrollStepPixels;
+            break;
+        case kUp:
+            m_scroll.y -= kScrollStepPixels;
+            break;
+        case kDown:
+            m_scroll.y += kScrollStepPixels;
+            break;
+        case kNone:
+            break;
+    }
+    ClampScroll();
+    Publish();
+}
+
+void CSkylidDlg::ScrollBy(int dx, int dy) {
+    m_scroll.x += dx;
+    m_scroll.y += dy;
+    ClampScroll();
+    Publish();
+}
+
+// The scrollable area runs from the View options' left and top to their right
+// and bottom; a window larger than the area stays at 0, because the upper
+// limit wins over the lower one.
+void CSkylidDlg::ClampScroll() {
+    const int windowWidth = m_windowRect.Width();
+    const int windowHeight = m_windowRect.Height();
+    const int maxY = windowHeight < m_viewLimits.bottom ? m_viewLimits.bottom - windowHeight : 0;
+    const int maxX =
+        windowWidth < m_viewLimits.right ? m_viewLimits.right - windowWidth + m_origin.x : 0;
+    if (m_scroll.y < m_viewLimits.top)
+        m_scroll.y = m_viewLimits.top;
+    if (m_scroll.y > maxY)
+        m_scroll.y = maxY;
+    if (m_scroll.x < m_viewLimits.left)
+        m_scroll.x = m_viewLimits.left;
+    if (m_scroll.x > maxX)
+        m_scroll.x = maxX;
+}
+
+void CSkylidDlg::Publish() {
+    CPanelMouse::SetScroll(m_scroll.x, m_scroll.y);
+    CPanelMouse::SetMousePoint(m_mouse.x, m_mouse.y);
+}
+
+void CSkylidDlg::PollKeyboard() {
+    if (!isVisible() || isMinimized())
+        return;
+    if (!isActiveWindow())
+        return;
+    Direction direction = kNone;
+    if (m_keysDown.contains(Qt::Key_Up))
+        direction = kUp;
+    if (m_keysDown.contains(Qt::Key_Down))
+        direction = kDown;
+    if (m_keysDown.contains(Qt::Key_Left))
+        direction = kLeft;
+    if (m_keysDown.contains(Qt::Key_Right))
+        direction = kRight;
+    ScrollStep(direction);
+    if (m_keysDown.contains(Qt::Key_PageDown))
+        m_mouse.code = MouseEvent::kWheelAway;
+    if (m_keysDown.contains(Qt::Key_PageUp))
+        m_mouse.code = MouseEvent::kWheelToward;
+    if (m_keysDown.contains(Qt::Key_Home))
+        m_mouse.code = MouseEvent::kRightPress;
+}
+
+void CSkylidDlg::ShutDown() {
+    m_stop = true;
+    if (m_loop)
+        m_loop->Stop();
+    if (m_closed)
+        return;
+    m_closed = true;
+    if (m_frameCounter == 0)
+        m_loop.reset();
+    // The generic segment first, then the training segment.
+    CBasePanel::SetSharedMemory(nullptr);
+    m_manager.SetSharedMemory(nullptr);
+    m_generic = nullptr;
+    m_genericShm.reset();
+    m_training = nullptr;
+    m_trainingShm.reset();
+    m_dc.reset();
+    m_picture = QImage();
+}
+
+// Input -----------------------------------------------------------------
+
+void CSkylidDlg::StoreMouse(int x, int y) {
+    m_mouse.x = x - m_origin.x;
+    m_mouse.y = y - m_origin.y;
+}
+
+// The controls find the point of this very message through CPanelMouse, so
+// it is published before the panels see the event.
+void CSkylidDlg::Dispatch() {
+    if (m_notReady != 0)
+        return;
+    Publish();
+    m_manager.OnMouse(CPoint(m_scroll.x + m_mouse.x, m_scroll.y + m_mouse.y));
+}
+
+void CSkylidDlg::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        m_mouse.code = MouseEvent::kLeftPress;
+        StoreMouse(p.x(), p.y());
+        m_previousMouse = CPoint(p.x(), p.y());
+        Dispatch();
+        if (m_notReady == 0 && m_frameCounter == 0)
+            StartRealTime();
+    } else if (event->button() == Qt::RightButton) {
+        m_mouse.code = MouseEvent::kRightPress;
+        StoreMouse(p.x(), p.y());
+        Dispatch();
+    }
+}
+
+void CSkylidDlg::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
+        m_mouse.code = MouseEvent::kNone;
+        Dispatch();
+    }
+}
+
+void CSkylidDlg::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        const QPoint p = event->position().toPoint();
+        m_mouse.code = MouseEvent::kLeftDoubleClick;
+        StoreMouse(p.x(), p.y());
+    }
+}
+
+void CSkylidDlg::wheelEvent(QWheelEvent* event) {
+    m_mouse.code = event->angleDelta().y() >= 0 ? MouseEvent::kWheelAway : MouseEvent::kWheelToward;
+    event->accept();
+}
+
+void CSkylidDlg::mouseMoveEvent(QMouseEvent* event) {
+    if (m_mouse.code == MouseEvent::kWheelToward || m_mouse.code == MouseEvent::kWheelAway) {
+        return;
+    }
+    const QPoint p = event->position().toPoint();
+    StoreMouse(p.x(), p.y());
+    if (m_mouse.code == MouseEvent::kLeftPress) {
+        if (m_mouse.x < kDragEdge || m_mouse.y < kDragEdge || m_mouse.x > kDragRight ||
+            m_mouse.y > kDragBottom) {
+            m_mouse.code = MouseEvent::kNone;
+        }
+        ScrollBy(m_previousMouse.x - p.x(), m_previousMouse.y - p.y());
+    } else {
+        m_mouse.code = MouseEvent::kNone;
+    }
+    m_previousMouse = CPoint(p.x(), p.y());
+    Dispatch();
+}
+
+void CSkylidDlg::keyPressEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat())
+        m_keysDown.insert(event->key());
+}
+
+void CSkylidDlg::keyReleaseEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat())
+        m_keysDown.remove(event->key());
+}
+
+void CSkylidDlg::closeEvent(QCloseEvent* event) {
+    ShutDown();
+    event->accept();
+}
+
+// Painting --------------------------------------------------------------
+
+void CSkylidDlg::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (m_notReady != 0 || m_generic == nullptr) {
+        painter.fillRect(rect(), palette().window());
+        painter.fillRect(QRect(0, 0, kFrameWidth, kFrameHeight), Qt::black);
+        return;
+    }
+    if (generic::kRedrawSuspended.Read(m_generic) != 0)
+        return;  // the host froze it
+    m_manager.Draw(m_dc.get());
+    painter.fillRect(QRect(0, 0, kFrameWidth, kFrameHeight), Qt::black);
+    painter.drawImage(QPoint(m_origin.x, m_origin.y), m_picture,
+                      QRect(m_scroll.x, m_scroll.y, m_picture.width(), m_picture.height()));
+}

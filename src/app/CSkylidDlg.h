@@ -1,0 +1,145 @@
+// CSkylidDlg: the one window of the program.
+//
+// It owns everything that lives for the whole run: the two segment
+// attachments, the cockpit manager with all panels, the real-time loop and
+// the off-screen picture of the whole cockpit. It runs the start-up sequence,
+// shows a part of the large cockpit picture, turns mouse and key input into
+// the MouseEvent that the panels read, and does the per-iteration work that
+// the real-time loop asks for.
+#pragma once
+
+#include <QImage>
+#include <QSet>
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/CA320Cockpit.h"
+#include "app/QtMessagePump.h"
+#include "app/RTLoop.h"
+#include "controls/Kx_Remember.h"
+#include "controls/MouseEvent.h"
+#include "platform/CDC.h"
+#include "shm/SimSegment.h"
+
+class KxBanner;
+
+// What the command line and the initialisation file choose.
+struct DialogOptions {
+    std::string iniFile = "Skylid.ini";
+    // Segment names: the binding ones in the program; tests pass their own.
+    std::string genericSegment = Gensim_Shm::kName;
+    std::string trainingSegment = CTrnShm::kName;
+    kx::IClock* clock = nullptr;  // the steady clock when null
+};
+
+class CSkylidDlg : public QWidget, public IFrameOwner {
+  public:
+    static constexpr const char* kVersionLabel = "Kx-P-0028 v1.0";
+    static constexpr const char* kInitialisationOk = " *** Initialisation Ok ***";
+    // The picture is drawn from here in the window (right of the small black
+    // frame at the top-left corner, below the border).
+    static constexpr int kFrameWidth = 12;
+    static constexpr int kFrameHeight = 16;
+    static constexpr int kBorderHeight = 1;
+
+    explicit CSkylidDlg(const DialogOptions& options);
+    ~CSkylidDlg() override;
+
+    // Runs the start-up sequence; the window stays inert when it fails.
+    bool InitialiseDialog();
+    void StartRealTime();
+    bool LoadPicture(const char* file);
+    void FrameUpdate() override;
+    void InvalidatePicture() override;
+    void UpdateViewPort();
+    void ScrollBy(int dx, int dy);
+    enum Direction { kNone, kLeft, kRight, kUp, kDown };
+    void ScrollStep(Direction direction);
+    void ClampScroll();
+    void PollKeyboard();
+    void ShutDown();
+
+    // For the program's end and the tests.
+    bool IsReady() const { return m_notReady == 0; }
+    const char* GetErrorText() const { return m_errorText; }
+    const std::string& GetCaption() const { return m_caption; }
+    int GetFrameCounter() const { return m_frameCounter; }
+    int GetCyclicCounter() const { return m_cyclicCounter; }
+    CPoint GetScroll() const { return m_scroll; }
+    CPoint GetOrigin() const { return m_origin; }
+    CSize GetPictureSize() const { return m_pictureSize; }
+    const CRect& GetVisibleRect() const { return m_visibleRect; }
+    const MouseEvent& GetMouseEvent() const { return m_mouse; }
+    CSkylidCkptMngr& Manager() { return m_manager; }
+    RealTimeLoop* Loop() { return m_loop.get(); }
+    std::uint8_t* Segment() const { return m_generic; }
+    const QImage& Picture() const { return m_picture; }
+    bool HasLoopStatistics() const { return m_haveStatistics; }
+    const RTStatistics& LastStatistics() const { return m_statistics; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void StoreMouse(int x, int y);
+    void Dispatch();
+    void Publish();
+    void InitialiseView();
+    void ReadViewOptions();
+    void RefreshWindowRect();
+    void Fail(const char* text, const char* caption);
+
+    DialogOptions m_options;
+    kx::IClock& m_clock;
+    QtMessagePump m_pump;
+
+    std::unique_ptr<Gensim_Shm> m_genericShm;
+    std::uint8_t* m_generic = nullptr;
+    std::unique_ptr<CTrnShm> m_trainingShm;
+    std::uint8_t* m_training = nullptr;
+    CSkylidCkptMngr m_manager;
+    std::unique_ptr<RealTimeLoop> m_loop;
+    QImage m_picture;
+    std::unique_ptr<CDC> m_dc;
+    Kx_Remember m_updateAllByte;
+
+    char m_errorText[1024] = {};
+    char m_bitmapDirectory[1024] = {};
+    char m_mainPicture[1024] = {};
+    std::string m_caption;
+
+    int m_notReady = 1;
+    bool m_stop = false;
+    bool m_closed = false;
+    bool m_firstFrame = true;
+    std::int32_t m_frameCounter = 0;
+    int m_cyclicCounter = 0;
+    double m_iterationRate = 20.0;
+    bool m_lowCpuWait = false;
+
+    CPoint m_origin;
+    CSize m_pictureSize;
+    CPoint m_scroll{605, 5};
+    CRect m_windowRect;
+    CSize m_visibleSize;
+    CRect m_visibleRect;
+    // The scrollable area of the picture (the View* options).
+    CRect m_viewLimits{605, 5, 1880, 1300};
+
+    MouseEvent m_mouse;
+    CPoint m_previousMouse;
+    QSet<int> m_keysDown;
+
+    bool m_haveStatistics = false;
+    RTStatistics m_statistics{};
+};

@@ -1,0 +1,112 @@
+// CSkylidApp: the program. Reads the command line, shows the one window,
+// runs the start-up sequence and hands control to the window system; the
+// real-time loop starts with the first left click in the window.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <cstdio>
+#include <string>
+
+#include "app/CSkylidDlg.h"
+#include "platform/KxSystem.h"
+
+namespace {
+
+const char kHelp[] =
+    "Usage: skylid [--ini PATH] [--stats]\n"
+    "\n"
+    "The cockpit-panel window of the flight-training simulator. It attaches the\n"
+    "shared-memory segments of the simulation host (creating them when it is the\n"
+    "first to start), reads its initialisation file, and shows the cockpit picture.\n"
+    "The first left click in the window starts the real-time loop.\n"
+    "\n"
+    "Options:\n"
+    "  --ini PATH   the initialisation file (default: Skylid.ini in the current\n"
+    "               folder, else beside the program)\n"
+    "  --stats      print the real-time loop's statistics when the window closes\n"
+    "  --help       this text\n"
+    "  --version    the version label and the shared-memory version texts\n"
+    "\n"
+    "Mouse: left button presses push-buttons and switches, right button works\n"
+    "guards and covers, the wheel turns knobs; drag with the left button or use\n"
+    "the arrow keys to move around the cockpit.\n";
+
+class CSkylidApp {
+  public:
+    int Run(int argc, char** argv);
+
+  private:
+    static std::string DefaultIni();
+    static void PrintStatistics(const RTStatistics& s);
+};
+
+std::string CSkylidApp::DefaultIni() {
+    if (QFileInfo::exists(QStringLiteral("Skylid.ini")))
+        return "Skylid.ini";
+    std::string beside = kx::ProgramFolder() + "/Skylid.ini";
+    if (QFileInfo::exists(QString::fromStdString(beside)))
+        return beside;
+    return "Skylid.ini";
+}
+
+void CSkylidApp::PrintStatistics(const RTStatistics& s) {
+    std::printf(
+        "iterations %d\nperiod %.6f s\ntotal time %.3f s\n"
+        "callback time: last %.6f s, average %.6f s, maximum %.6f s\n"
+        "iteration time: last %.6f s, average %.6f s, maximum %.6f s\n"
+        "execution overruns %d\nperiod overruns %d\n",
+        s.iterationCount, s.period, s.totalTime, s.lastCallbackTime, s.averageCallbackTime,
+        s.maxCallbackTime, s.lastIterationTime, s.averageIterationTime, s.maxIterationTime,
+        s.executionOverruns, s.periodOverruns);
+}
+
+int CSkylidApp::Run(int argc, char** argv) {
+    DialogOptions options;
+    options.iniFile.clear();
+    bool stats = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kHelp, stdout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::printf("%s\n%s\n%s\n", CSkylidDlg::kVersionLabel, Gensim_Shm::kVersionText,
+                        CTrnShm::kVersionText);
+            return 0;
+        }
+        if (arg == "--stats") {
+            stats = true;
+        } else if (arg == "--ini" && i + 1 < argc) {
+            options.iniFile = argv[++i];
+        } else if (arg.rfind("--ini=", 0) == 0) {
+            options.iniFile = arg.substr(6);
+        } else {
+            std::fprintf(stderr, "skylid: unknown option '%s' (see skylid --help)\n", arg.c_str());
+            return 2;
+        }
+    }
+    if (options.iniFile.empty())
+        options.iniFile = DefaultIni();
+
+    QApplication app(argc, argv);
+    CSkylidDlg dialog(options);
+    dialog.InitialiseDialog();
+    dialog.show();
+    int result = app.exec();
+    if (stats) {
+        if (dialog.HasLoopStatistics()) {
+            PrintStatistics(dialog.LastStatistics());
+        } else {
+            std::printf("the real-time loop did not run\n");
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CSkylidApp application;
+    return application.Run(argc, argv);
+}
