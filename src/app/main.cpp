@@ -13,7 +13,7 @@
 namespace {
 
 const char kHelp[] =
-    "Usage: skylid [--ini PATH] [--stats]\n"
+    "Usage: skylid [--ini PATH] [--stats] [--segment NAME]\n"
     "\n"
     "The cockpit-panel window of the flight-training simulator. It attaches the\n"
     "shared-memory segments of the simulation host (creating them when it is the\n"
@@ -24,6 +24,11 @@ const char kHelp[] =
     "  --ini PATH   the initialisation file (default: Skylid.ini in the current\n"
     "               folder, else beside the program)\n"
     "  --stats      print the real-time loop's statistics when the window closes\n"
+    "  --segment NAME\n"
+    "               attach the generic segment NAME and the training segment\n"
+    "               NAME_Trn instead of GenericSimSharedMemory and TrnShmSpace\n"
+    "               (for tests and a second cockpit on one machine; the host\n"
+    "               must use the same names, e.g. skylid-host --segment NAME)\n"
     "  --help       this text\n"
     "  --version    the version label and the shared-memory version texts\n"
     "\n"
@@ -77,6 +82,9 @@ int CSkylidApp::Run(int argc, char** argv) {
         }
         if (arg == "--stats") {
             stats = true;
+        } else if (arg == "--segment" && i + 1 < argc) {
+            options.genericSegment = argv[++i];
+            options.trainingSegment = options.genericSegment + "_Trn";
         } else if (arg == "--ini" && i + 1 < argc) {
             options.iniFile = argv[++i];
         } else if (arg.rfind("--ini=", 0) == 0) {
