@@ -168,6 +168,10 @@ int RTLoop::Run() {
         Publish(subframe);
         m_stats.iterationCount = m_totalIterations;
 
+        if (m_observer != nullptr) {
+            m_observer->OnIteration(m_now, m_measuredPeriod, m_lastCallbackTime);
+        }
+
         if (m_warmUp > 0 && --m_warmUp > 0) {
             m_maxCallbackTime = 0.0;
             m_maxIterationTime = 0.0;

@@ -32,6 +32,15 @@ struct RTStatistics {
 };
 static_assert(sizeof(RTStatistics) == 216);
 
+// Told about every iteration, for timing tools: the clock reading that found
+// it due, the measured period and the time spent in the callback (seconds).
+class IIterationObserver {
+  public:
+    virtual ~IIterationObserver() = default;
+    virtual void OnIteration(std::int64_t startTicks, double periodSeconds,
+                             double callbackSeconds) = 0;
+};
+
 class RTLoop {
   public:
     enum State { Running = 0, Paused = 1, Stopped = 2 };
@@ -54,6 +63,9 @@ class RTLoop {
     double GetTiming(bool& highResolution) const;
 
     void SetWaitMode(WaitMode mode) { m_waitMode = mode; }
+    WaitMode GetWaitMode() const { return m_waitMode; }
+    // Not owned; null (the default) costs nothing.
+    void SetObserver(IIterationObserver* observer) { m_observer = observer; }
     // How long before a deadline the low-CPU wait stops sleeping.
     static constexpr std::int64_t kSpinMarginNs = 200'000;
     // The longest single sleep, so window events are still handled promptly.
@@ -72,6 +84,7 @@ class RTLoop {
 
     kx::IClock& m_clock;
     kx::IMessagePump* m_pump;
+    IIterationObserver* m_observer = nullptr;
     WaitMode m_waitMode = WaitMode::Busy;
 
     RTStatistics m_stats{};

@@ -276,3 +276,29 @@ TEST(RealTimeLoop, CallsFrameUpdateThenInvalidates) {
     EXPECT_EQ(owner.frames, 7);
     EXPECT_EQ(owner.invalidations, 7);
 }
+
+namespace {
+class RecordingObserver : public IIterationObserver {
+  public:
+    std::vector<double> periods;
+    std::vector<double> callbacks;
+    void OnIteration(std::int64_t, double period, double callback) override {
+        periods.push_back(period);
+        callbacks.push_back(callback);
+    }
+};
+}  // namespace
+
+TEST(RTLoop, ObserverSeesEveryIterationsTimes) {
+    kx::FakeClock clock = MakeClock();
+    TestLoop loop(20, clock);
+    RecordingObserver observer;
+    loop.SetObserver(&observer);
+    loop.stopAfter = 5;
+    loop.onIterate = [&](int) { clock.Advance(2 * kMs); };
+    loop.Start();
+    loop.Run();
+    ASSERT_EQ(observer.periods.size(), 5u);
+    EXPECT_NEAR(observer.periods[3], 0.05, 0.001);
+    EXPECT_NEAR(observer.callbacks[3], 0.002, 0.0001);
+}
