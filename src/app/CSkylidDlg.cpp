@@ -27,6 +27,10 @@ constexpr int kDragEdge = 10;
 constexpr int kDragRight = 1100;
 constexpr int kDragBottom = 730;
 constexpr int kScrollStepPixels = 20;
+// The first view: the overhead panel's upper left part (then kept inside the
+// View options' area).
+constexpr int kInitialScrollX = 605;
+constexpr int kInitialScrollY = 5;
 
 // Limits of the visible rectangle handed to the cockpit manager.
 constexpr int kMaxPictureX = 100000;
@@ -196,7 +200,7 @@ bool CSkylidDlg::LoadPicture(const char* file) {
 
 void CSkylidDlg::InitialiseView() {
     RefreshWindowRect();
-    m_scroll = CPoint(m_viewLimits.left, m_viewLimits.top);
+    m_scroll = CPoint(kInitialScrollX, kInitialScrollY);
     m_visibleSize = CSize(m_windowRect.Width() - m_origin.x, m_windowRect.Height() - m_origin.y);
     ClampScroll();
     Publish();

@@ -1,9 +1,13 @@
 // CSkylidApp: the program. Reads the command line, shows the one window,
 // runs the start-up sequence and hands control to the window system; the
 // real-time loop starts with the first left click in the window.
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QFileInfo>
+#include <QSocketNotifier>
+#include <csignal>
 #include <cstdio>
 #include <string>
 
@@ -35,6 +39,33 @@ const char kHelp[] =
     "Mouse: left button presses push-buttons and switches, right button works\n"
     "guards and covers, the wheel turns knobs; drag with the left button or use\n"
     "the arrow keys to move around the cockpit.\n";
+
+// SIGTERM, SIGINT and SIGHUP close the window the way its close button does,
+// so the segments are released and the attach counters counted down. The
+// handler only writes a byte; the window closes from the event loop.
+int g_signalPipe[2] = {-1, -1};
+
+void OnSignal(int) {
+    char byte = 1;
+    [[maybe_unused]] ssize_t n = ::write(g_signalPipe[1], &byte, 1);
+}
+
+void CloseOnSignals(QWidget& window) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window](QSocketDescriptor) {
+        char byte;
+        [[maybe_unused]] ssize_t n = ::read(g_signalPipe[0], &byte, 1);
+        window.close();
+    });
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int sig : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(sig, &action, nullptr);
+}
 
 class CSkylidApp {
   public:
@@ -99,6 +130,7 @@ int CSkylidApp::Run(int argc, char** argv) {
 
     QApplication app(argc, argv);
     CSkylidDlg dialog(options);
+    CloseOnSignals(dialog);
     dialog.InitialiseDialog();
     dialog.show();
     int result = app.exec();

@@ -185,6 +185,8 @@ TEST_F(DialogTest, ScrollingIsClampedToTheViewArea) {
     CSkylidDlg whole(Options(wide));
     whole.resize(800, 600);
     ASSERT_TRUE(whole.InitialiseDialog());
+    EXPECT_EQ(whole.GetScroll(), CPoint(605, 5));
+    whole.ScrollBy(-5000, -5000);
     EXPECT_EQ(whole.GetScroll(), CPoint(0, 0));
     whole.ScrollBy(5000, 5000);
     EXPECT_EQ(whole.GetScroll(), CPoint(2000 - 800 + whole.GetOrigin().x, 1400 - 600));
