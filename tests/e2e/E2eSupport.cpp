@@ -16,14 +16,17 @@ namespace e2e {
 
 namespace {
 
-pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env,
-            int stdoutFd) {
+// Starts argv with the extra environment; its output (and its errors too,
+// unless told otherwise) goes to outputFd.
+pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::string>& env, int outputFd,
+            bool alsoStderr = true) {
     pid_t pid = ::fork();
     if (pid != 0)
         return pid;
-    if (stdoutFd >= 0) {
-        ::dup2(stdoutFd, 1);
-        ::dup2(stdoutFd, 2);
+    if (outputFd >= 0) {
+        ::dup2(outputFd, 1);
+        if (alsoStderr)
+            ::dup2(outputFd, 2);
     }
     for (const std::string& e : env)
         ::putenv(const_cast<char*>(e.c_str()));
@@ -90,21 +93,9 @@ int Child::Stop(int signal, std::chrono::milliseconds timeout) {
 std::string Run(const std::vector<std::string>& argv, int* status,
                 const std::vector<std::string>& env) {
     int pipeFd[2];
-    if (::pipe(pipeFd) != 0)
+    if (::pipe2(pipeFd, O_CLOEXEC) != 0)
         return {};
-    pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(pipeFd[0]);
-        ::dup2(pipeFd[1], 1);
-        for (const std::string& e : env)
-            ::putenv(const_cast<char*>(e.c_str()));
-        std::vector<char*> args;
-        for (const std::string& a : argv)
-            args.push_back(const_cast<char*>(a.c_str()));
-        args.push_back(nullptr);
-        ::execvp(args[0], args.data());
-        ::_exit(127);
-    }
+    pid_t pid = Spawn(argv, env, pipeFd[1], /*alsoStderr=*/false);
     ::close(pipeFd[1]);
     std::string out;
     char buffer[4096];

@@ -2,10 +2,10 @@
 // reader with every getter, and the whole Skylid.ini sequence into a
 // segment-sized buffer.
 //
-// Built with clang and -fsanitize=fuzzer it is a libFuzzer target. Built
-// with SKYLID_FUZZ_REPLAY it is a plain program that runs every file of the
-// folders (or files) named on its command line once, which is how ctest
-// replays the committed corpus.
+// Built with clang and -fsanitize=fuzzer it is a libFuzzer target. Linked
+// with the replay main of tests/support it is a plain program that runs every
+// file of the folders (or files) named on its command line once, which is how
+// ctest replays the committed corpus.
 
 #include <unistd.h>
 
@@ -131,42 +131,3 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RemoveInput();
     return 0;
 }
-
-#ifdef SKYLID_FUZZ_REPLAY
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
-int main(int argc, char** argv) {
-    namespace fs = std::filesystem;
-    std::vector<fs::path> inputs;
-    for (int i = 1; i < argc; ++i) {
-        fs::path arg = argv[i];
-        if (fs::is_directory(arg)) {
-            for (const auto& entry : fs::directory_iterator(arg))
-                if (entry.is_regular_file())
-                    inputs.push_back(entry.path());
-        } else {
-            inputs.push_back(arg);
-        }
-    }
-    std::sort(inputs.begin(), inputs.end());
-    if (inputs.empty()) {
-        std::fprintf(stderr, "ini_fuzz_replay: no inputs\n");
-        return 1;
-    }
-    for (const fs::path& input : inputs) {
-        std::ifstream in(input, std::ios::binary);
-        if (!in) {
-            std::fprintf(stderr, "ini_fuzz_replay: cannot read %s\n", input.c_str());
-            return 1;
-        }
-        std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                        std::istreambuf_iterator<char>());
-        LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
-    }
-    std::printf("ini_fuzz_replay: %zu inputs replayed\n", inputs.size());
-    return 0;
-}
-#endif

@@ -5,9 +5,10 @@
 // shown again, parses back to the same bytes; any text found in the segment,
 // shown with escapes, parses back to the same text.
 //
-// Built with -fsanitize=fuzzer this is a libFuzzer target; with
-// SKYLID_FUZZ_REPLAY it runs every file named on its command line (or found in
-// the folders named) once, which is how ctest replays the committed corpus.
+// Built with -fsanitize=fuzzer this is a libFuzzer target; linked with the
+// replay main of tests/support it runs every file named on its command line
+// (or found in the folders named) once, which is how ctest replays the
+// committed corpus.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -87,44 +88,3 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RoundTrip(data, size);
     return 0;
 }
-
-#ifdef SKYLID_FUZZ_REPLAY
-#include <algorithm>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
-int main(int argc, char** argv) {
-    namespace fs = std::filesystem;
-    std::vector<fs::path> inputs;
-    for (int i = 1; i < argc; ++i) {
-        fs::path arg = argv[i];
-        if (fs::is_directory(arg)) {
-            for (const auto& entry : fs::directory_iterator(arg)) {
-                if (entry.is_regular_file())
-                    inputs.push_back(entry.path());
-            }
-        } else {
-            inputs.push_back(arg);
-        }
-    }
-    std::sort(inputs.begin(), inputs.end());
-    if (inputs.empty()) {
-        std::fprintf(stderr, "host_value_fuzz_replay: no inputs\n");
-        return 1;
-    }
-    for (const fs::path& input : inputs) {
-        std::ifstream in(input, std::ios::binary);
-        if (!in) {
-            std::fprintf(stderr, "host_value_fuzz_replay: cannot read %s\n", input.c_str());
-            return 1;
-        }
-        std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                        std::istreambuf_iterator<char>());
-        LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
-    }
-    std::printf("host_value_fuzz_replay: %zu inputs\n", inputs.size());
-    return 0;
-}
-#endif
