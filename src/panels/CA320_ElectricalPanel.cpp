@@ -153,3 +153,12 @@ void CA320_ElectricalPanel::Draw(CDC* dc) {
     for (CGuardedCover& cover : m_covers)
         cover.Draw(dc);
 }
+
+const CBaseCockpitControl* CA320_ElectricalPanel::GetControl(int index) const {
+    if (index >= 0 && index < kButtonCount)
+        return &m_buttons[index];
+    index -= kButtonCount;
+    if (index >= 0 && index < kCoverCount)
+        return &m_covers[index];
+    return nullptr;
+}

@@ -20,6 +20,7 @@ class CA320_ElectricalPanel : public CBasePanel {
     void RefreshFromOutputs() override;
     void SetAllOn() override;
     void SetColdPreset();
+    const CBaseCockpitControl* GetControl(int index) const override;
 
     // The text a display shows for a value: limited to 0.0 .. 99.9, "%04.1f",
     // four characters.

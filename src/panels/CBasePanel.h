@@ -12,6 +12,7 @@
 #include "log/Kx_ErrorReport.h"
 #include "platform/WinTypes.h"
 
+class CBaseCockpitControl;
 class CDC;
 struct MouseEvent;
 
@@ -44,6 +45,10 @@ class CBasePanel : public Kx_ErrorReport {
     // segment. event may be null (no mouse input).
     virtual void Update(MouseEvent* event) = 0;
     virtual void Draw(CDC* dc) = 0;
+
+    // The panel's controls one by one (for the cockpit-wide checks of the
+    // tables): index 0 .. count-1; null past the end.
+    virtual const CBaseCockpitControl* GetControl(int) const { return nullptr; }
 
     CPoint GetPosition() const { return CPoint(m_x, m_y); }
     void SetScale(double scale);
