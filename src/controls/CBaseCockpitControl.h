@@ -22,6 +22,7 @@
 #include <cstdint>
 
 #include "controls/CPanelMouse.h"
+#include "controls/MouseEvent.h"
 #include "log/Kx_ErrorReport.h"
 #include "platform/CBitmapFile.h"
 #include "platform/WinTypes.h"
@@ -125,6 +126,28 @@ class CBaseCockpitControl : public Kx_ErrorReport {
     bool HasFailedName() const { return m_hasFailedName; }
 
   protected:
+    // The guards' right-button rule: a cycle without a held button arms the
+    // guard; a right press whose control-local point passes the zone test
+    // then toggles the guard state once. True when it toggled.
+    template <typename ZoneTest>
+    bool ToggleGuardOnRightPress(const MouseEvent* event, bool& armed, ZoneTest inZone) {
+        if (event == nullptr)
+            return false;
+        if (event->code == MouseEvent::kNone) {
+            armed = true;
+            return false;
+        }
+        if (event->code != MouseEvent::kRightPress || !armed)
+            return false;
+        CPoint p;
+        GetLocalMousePoint(p);
+        if (!inZone(p))
+            return false;
+        m_guardState = (m_guardState == kGuardClosed) ? kGuardOpen : kGuardClosed;
+        armed = false;
+        return true;
+    }
+
     // Joins the parts of a picture file name (a null part counts as empty),
     // cut to kNameSize - 1 characters.
     static void JoinPictureName(char (&out)[kNameSize], const char* a, const char* b,

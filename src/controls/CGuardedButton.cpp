@@ -50,21 +50,11 @@ bool CGuardedButton::Initialise(const GuardSettings& settings) {
     return m_buttonInitialised;
 }
 
+// The click zone counts its border as inside.
 void CGuardedButton::HandleGuardMouse(MouseEvent* event) {
-    if (event == nullptr)
-        return;
-    if (event->code == MouseEvent::kNone) {
-        m_armed = true;
-        return;
-    }
-    if (event->code != MouseEvent::kRightPress || !m_armed)
-        return;
-    CPoint p;
-    GetLocalMousePoint(p);
-    if (p.x < 0 || p.x > m_clickZone.right || p.y < 0 || p.y > m_clickZone.bottom)
-        return;
-    m_guardState = (m_guardState == kGuardClosed) ? kGuardOpen : kGuardClosed;
-    m_armed = false;
+    ToggleGuardOnRightPress(event, m_armed, [this](CPoint p) {
+        return p.x >= 0 && p.x <= m_clickZone.right && p.y >= 0 && p.y <= m_clickZone.bottom;
+    });
 }
 
 void CGuardedButton::Update(MouseEvent* event, bool top, bool bottom, bool test) {

@@ -19,19 +19,8 @@ bool CGuardedCover::Initialise(const CoverSettings& settings) {
 }
 
 void CGuardedCover::HandleMouse(MouseEvent* event) {
-    if (event == nullptr)
-        return;
-    if (event->code == MouseEvent::kNone) {
-        m_armed = true;
-        return;
+    if (ToggleGuardOnRightPress(event, m_armed,
+                                [this](CPoint p) { return IsLocalPointInside(p.x, p.y); })) {
+        m_index = (m_guardState == kGuardClosed) ? 1 : 0;
     }
-    if (event->code != MouseEvent::kRightPress || !m_armed)
-        return;
-    CPoint p;
-    GetLocalMousePoint(p);
-    if (!IsLocalPointInside(p.x, p.y))
-        return;
-    m_guardState = (m_guardState == kGuardClosed) ? kGuardOpen : kGuardClosed;
-    m_index = (m_guardState == kGuardClosed) ? 1 : 0;
-    m_armed = false;
 }
