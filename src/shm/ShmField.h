@@ -63,55 +63,12 @@ class Field {
     std::size_t m_offset;
 };
 
-// A fixed-size text field of N characters. The host may leave it
-// unterminated, so reads stop at N characters; writes are cut to N - 1
-// characters and NUL-padded to N.
-template <std::size_t N, std::size_t SegmentSize>
-class Text {
-  public:
-    static constexpr std::size_t kSize = N;
-
-    consteval Text(std::size_t offset) : m_offset(offset) {
-        if (offset > SegmentSize || N > SegmentSize - offset || N == 0) {
-            throw "shared-memory text lies outside its segment";
-        }
-    }
-
-    constexpr std::size_t Offset() const { return m_offset; }
-
-    // Copies the text into out (outSize characters, always terminated).
-    void Read(const void* view, char* out, std::size_t outSize) const {
-        if (out == nullptr || outSize == 0)
-            return;
-        out[0] = '\0';
-        if (view == nullptr)
-            return;
-        const char* field = static_cast<const char*>(view) + m_offset;
-        std::size_t len = kx::BoundedLength(field, N);
-        if (len > outSize - 1)
-            len = outSize - 1;
-        std::memcpy(out, field, len);
-        out[len] = '\0';
-    }
-
-    void Write(void* view, const char* text) const {
-        if (view == nullptr)
-            return;
-        char* field = static_cast<char*>(view) + m_offset;
-        std::size_t len = text ? kx::BoundedLength(text, N - 1) : 0;
-        if (len > 0)
-            std::memmove(field, text, len);
-        std::memset(field + len, 0, N - len);
-    }
-
-  private:
-    std::size_t m_offset;
-};
-
-// A text field whose offset and size are known only at run time (a row of a
-// field table read by a tool). valid() is false when it would not lie inside
-// the segment; reads then give the empty text and writes do nothing. Reads
-// and writes follow Text: bounded by the field, cut and NUL-padded.
+// A text field of size characters. The host may leave a text unterminated,
+// so reads stop at the field's end; writes are cut to size - 1 characters and
+// NUL-padded to size. Made directly, the offset and size are known only at
+// run time (a row of a field table read by a tool): valid() is false when the
+// field would not lie inside the segment; reads then give the empty text and
+// writes do nothing.
 template <std::size_t SegmentSize>
 class TextAt {
   public:
@@ -150,6 +107,33 @@ class TextAt {
   private:
     std::size_t m_offset;
     std::size_t m_size;
+};
+
+// A fixed-size text field of N characters, checked at compile time; reads
+// and writes as TextAt.
+template <std::size_t N, std::size_t SegmentSize>
+class Text {
+  public:
+    static constexpr std::size_t kSize = N;
+
+    consteval Text(std::size_t offset) : m_offset(offset) {
+        if (offset > SegmentSize || N > SegmentSize - offset || N == 0) {
+            throw "shared-memory text lies outside its segment";
+        }
+    }
+
+    constexpr std::size_t Offset() const { return m_offset; }
+
+    // Copies the text into out (outSize characters, always terminated).
+    void Read(const void* view, char* out, std::size_t outSize) const {
+        TextAt<SegmentSize>(m_offset, N).Read(view, out, outSize);
+    }
+    void Write(void* view, const char* text) const {
+        TextAt<SegmentSize>(m_offset, N).Write(view, text);
+    }
+
+  private:
+    std::size_t m_offset;
 };
 
 }  // namespace shm
