@@ -29,6 +29,9 @@ bool InitialiseButtons(CBasePanel& panel, std::span<CButtonClass> buttons,
             panel.SetError(buttons[i].GetErrorText());
             return false;
         }
+        // A new button shows picture 0 (in, upper legend lit) until its
+        // first update; show it out and unlit as it is from the start.
+        buttons[i].SetPressed(buttons[i].IsPressed());
     }
     return true;
 }

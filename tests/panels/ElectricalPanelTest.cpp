@@ -204,3 +204,9 @@ TEST(ElectricalPanel, RefusesToStartWithoutTheSegmentOrItsPictures) {
         << noPictures.GetErrorText();
     CBasePanel::SetSharedMemory(nullptr);
 }
+
+TEST_F(ElectricalPanelTest, ButtonsShowTheirStateBeforeTheFirstUpdate) {
+    // Button 2 is out and unlit, button 7 in (cold preset) and unlit.
+    EXPECT_EQ(DrawnAt(2), panelart::SlotColour(kFaultOffIndex, 7));
+    EXPECT_EQ(DrawnAt(7), panelart::SlotColour(kFaultOffIndex, 3));
+}
