@@ -1,138 +1,72 @@
 #include "panels/CA320_ElectricalPanel.h"
 
-#include <cstdio>
-
 #include "util/KxText.h"
+
+namespace elec {
 
 namespace {
 
-using panelkit::ButtonRow;
+using namespace kit;
 
-constexpr ButtonRow kButtonRows[CA320_ElectricalPanel::kButtonCount] = {
-    {"Buttons\\FaultOff", 270, 20},        // 0
-    {"Buttons\\FaultOff", 315, 20},        // 1
-    {"Buttons\\FaultOff", 50, 65},         // 2
-    {"Buttons\\FaultAltn", 445, 40},       // 3
-    {"Buttons\\DotsOff", 312, 115},        // 4
-    {"Buttons\\FaultDots", 50, 145},       // 5, under cover 0
-    {"Buttons\\FaultDots", 585, 145},      // 6, under cover 1
-    {"Buttons\\FaultOff", 120, 145},       // 7
-    {"Buttons\\FaultOff", 515, 145},       // 8
-    {"Buttons\\FaultOff", 230, 145},       // 9
-    {"Buttons\\AvailOn", 395, 145, 1, 0},  // 10, momentary
+// Presets, in the order their columns appear in the rows: all-on, then cold
+// (applied in that order, so the cold preset wins when both are requested).
+constexpr PresetRow kPresets[] = {
+    {.name = "ALL_ON_PRESET", .request = 32, .allOn = 1, .writeAtOnce = 1},
+    {.name = "COLD_PRESET", .request = 31, .atStart = 1},
 };
 
-// Each cover sits on the button it covers.
-struct CoverRow {
-    const char* picture;
-    int coveredButton;
-};
-constexpr CoverRow kCoverRows[CA320_ElectricalPanel::kCoverCount] = {
-    {"Guards\\StandardRed", 5},
-    {"Guards\\StandardRed", 6},
-};
-
-struct DisplayRow {
-    int cells;
-    int x;
-    int y;
-    const GenField<float>& value;
-};
-const DisplayRow kDisplayRows[2] = {
-    {4, 192, 28, elec::kDisplay1},
-    {4, 368, 28, elec::kDisplay2},
+constexpr ButtonRow kButtonRows[kButtons] = {
+    ButtonRow{"BAT 1", "Buttons\\FaultOff", 270, 20, Byte(3), Pair(8, 9)}.Presets("IO"),
+    ButtonRow{"BAT 2", "Buttons\\FaultOff", 315, 20, Byte(4), Pair(10, 11)}.Presets("IO"),
+    ButtonRow{"GALY & CAB", "Buttons\\FaultOff", 50, 65, Byte(5), Pair(12, 13)}.Presets("I."),
+    ButtonRow{"AC ESS FEED", "Buttons\\FaultAltn", 445, 40, Byte(6), Pair(14, 15)}.Presets("I."),
+    ButtonRow{"BUS TIE", "Buttons\\DotsOff", 312, 115, Byte(7), Pair(16, 17)}.Presets("I."),
+    ButtonRow{"IDG 1", "Buttons\\FaultDots", 50, 145, Byte(8), Pair(18, 19)}.Presets("II"),
+    ButtonRow{"IDG 2", "Buttons\\FaultDots", 585, 145, Byte(9), Pair(20, 21)}.Presets("II"),
+    ButtonRow{"GEN 1", "Buttons\\FaultOff", 120, 145, Byte(10), Pair(22, 23)}.Presets("II"),
+    ButtonRow{"GEN 2", "Buttons\\FaultOff", 515, 145, Byte(11), Pair(24, 25)}.Presets("II"),
+    ButtonRow{"APU GEN", "Buttons\\FaultOff", 230, 145, Byte(12), Pair(26, 27)}.Presets("I."),
+    ButtonRow{"EXT PWR", "Buttons\\AvailOn", 395, 145, Byte(13), Pair(28, 29)}.Momentary().Presets(
+        "IO"),
 };
 
-// Cold preset: 0 and 1 out, 5 to 8 in, 10 out; 2, 3, 4 and 9 as they are.
-enum class Preset { Out, In, Keep };
-constexpr Preset kColdPreset[CA320_ElectricalPanel::kButtonCount] = {
-    Preset::Out, Preset::Out, Preset::Keep, Preset::Keep, Preset::Keep, Preset::In,
-    Preset::In,  Preset::In,  Preset::In,   Preset::Keep, Preset::Out,
+constexpr CoverRow kCoverRows[] = {
+    {"IDG 1 GUARD", "Guards\\StandardRed", 5},
+    {"IDG 2 GUARD", "Guards\\StandardRed", 6},
+};
+
+constexpr DisplayRow kDisplayRows[] = {
+    {"DISPLAY 1", 4, 192, 28},
+    {"DISPLAY 2", 4, 368, 28},
 };
 
 }  // namespace
 
-const panelkit::ButtonFields CA320_ElectricalPanel::kFields{elec::kButtonState, elec::kTopLight,
-                                                            elec::kBottomLight, 2, elec::kLampTest};
+const PanelSpec kSpec{
+    .className = "CA320_ElectricalPanel",
+    .progress = "Initialising Electrical Panel Items",
+    .prefix = "ELEC",
+    .title = "Electrical panel",
+    .regions = {blocks::kElectrical},
+    .lampTest = 30,
+    .presets = kPresets,
+    .buttons = kButtonRows,
+    .covers = kCoverRows,
+    .displays = kDisplayRows,
+    .extraFields = [](int) { return std::span<const shm::FieldRow>(kDisplayFields); },
+};
 
-bool CA320_ElectricalPanel::Initialise(const char* folder, int x, int y) {
-    SetError("Initialising Electrical Panel Items");
-
-    for (int i = 0; i < 2; ++i) {
-        PanelDisplaySettings settings;
-        settings.cellCount = kDisplayRows[i].cells;
-        settings.folder = folder;
-        settings.panelX = x;
-        settings.panelY = y;
-        settings.xOffset = kDisplayRows[i].x;
-        settings.yOffset = kDisplayRows[i].y;
-        settings.scale = m_scale;
-        if (!m_displays[i].Initialise(settings)) {
-            SetError(m_displays[i].GetErrorText());
-            return false;
-        }
-    }
-
-    SetPosition(x, y);
-    if (GetSharedMemory() == nullptr) {
-        SetError("CA320_ElectricalPanel::Initialise --> SharedMemory ptr not set");
-        return false;
-    }
-
-    const panelkit::Placement at{folder, x, y, m_scale};
-    if (!panelkit::InitialiseButtons(*this, m_buttons, kButtonRows, at))
-        return false;
-    SetColdPreset();
-
-    for (int i = 0; i < kCoverCount; ++i) {
-        if (!panelkit::InitialiseCover(*this, m_covers[i], kCoverRows[i].picture,
-                                       kButtonRows[kCoverRows[i].coveredButton], at)) {
-            return false;
-        }
-    }
-    return true;
-}
+}  // namespace elec
 
 void CA320_ElectricalPanel::SetColdPreset() {
-    for (int i = 0; i < kButtonCount; ++i) {
-        if (kColdPreset[i] != Preset::Keep)
-            m_buttons[i].SetPressed(kColdPreset[i] == Preset::In);
-    }
-    panelkit::WriteButtonStates(m_buttons, kFields, GetSharedMemory());
-}
-
-void CA320_ElectricalPanel::SetAllOn() {
-    for (CButtonClass& button : m_buttons)
-        button.SetPressed(true);
-    panelkit::WriteButtonStates(m_buttons, kFields, GetSharedMemory());
-}
-
-void CA320_ElectricalPanel::RefreshFromOutputs() {
-    panelkit::RefreshButtons(m_buttons, kFields, GetSharedMemory());
-}
-
-void CA320_ElectricalPanel::Update(MouseEvent* event) {
-    std::uint8_t* view = GetSharedMemory();
-    if (view == nullptr)
-        return;
-    if (m_remoteHold) {
-        RefreshFromOutputs();
-        return;
-    }
-    if (elec::kAllOnPreset.Read(view) != 0)
-        SetAllOn();
-    if (elec::kColdPreset.Read(view) != 0)
-        SetColdPreset();
-    panelkit::UpdateButtons(m_buttons, kFields, view, event);
-    for (int i = 0; i < kCoverCount; ++i) {
-        panelkit::UpdateCover(m_covers[i], m_buttons[kCoverRows[i].coveredButton], event);
-    }
+    ApplyPreset(1);
+    WriteOutputs(GetSharedMemory());
 }
 
 void CA320_ElectricalPanel::FormatDisplay(float value, char (&text)[8]) {
     float shown = value;
-    if (!(shown >= 0.0f))
-        shown = 0.0f;  // below 0 (and a value that is not a number)
+    if (!(shown > 0.0f))
+        shown = 0.0f;  // not above 0 (and -0.0, and a value that is not a number)
     if (shown >= 99.9f)
         shown = 99.9f;
     char formatted[32];
@@ -140,25 +74,10 @@ void CA320_ElectricalPanel::FormatDisplay(float value, char (&text)[8]) {
     kx::StrCopy(text, 5, formatted);
 }
 
-void CA320_ElectricalPanel::Draw(CDC* dc) {
-    std::uint8_t* view = GetSharedMemory();
-    if (view == nullptr)
-        return;
-    for (int i = 0; i < 2; ++i) {
-        char text[8];
-        FormatDisplay(kDisplayRows[i].value.Read(view), text);
-        m_displays[i].SetDisplay(text, dc);
-    }
-    panelkit::DrawButtons(m_buttons, dc);
-    for (CGuardedCover& cover : m_covers)
-        cover.Draw(dc);
-}
-
-const CBaseCockpitControl* CA320_ElectricalPanel::GetControl(int index) const {
-    if (index >= 0 && index < kButtonCount)
-        return &m_buttons[index];
-    index -= kButtonCount;
-    if (index >= 0 && index < kCoverCount)
-        return &m_covers[index];
-    return nullptr;
+bool CA320_ElectricalPanel::DisplayText(int index, const std::uint8_t* view, char* text,
+                                        std::size_t size) const {
+    char shown[8];
+    FormatDisplay((index == 0 ? elec::kDisplay1 : elec::kDisplay2).Read(view), shown);
+    kx::StrCopy(text, size, shown);
+    return true;
 }

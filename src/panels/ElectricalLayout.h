@@ -35,23 +35,13 @@ inline constexpr GenField<std::uint8_t> kAllOnPreset{kIn + 32};
 static_assert(kOut + 3 + kButtons <= Gensim_Shm::kSize);
 static_assert(kIn + 9 + 2 * (kButtons - 1) < kIn + 30);
 
-inline constexpr shm::FieldRow kFields[] = {
-    {"ELEC.BUTTON_%d.STATE", kButtonState.Offset(), shm::FieldType::Byte, shm::Writer::Program,
-     "state of push-button i (1 in, 0 out)", kButtons, 1},
-    {"ELEC.BUTTON_%d.LIGHT_TOP", kTopLight.Offset(), shm::FieldType::Byte, shm::Writer::Host,
-     "top light of push-button i (non-zero lit)", kButtons, 2},
-    {"ELEC.BUTTON_%d.LIGHT_BOTTOM", kBottomLight.Offset(), shm::FieldType::Byte, shm::Writer::Host,
-     "bottom light of push-button i (non-zero lit)", kButtons, 2},
+// The display values; the rows of the buttons, lights, lamp test and presets
+// come from the panel's tables.
+inline constexpr shm::FieldRow kDisplayFields[] = {
     {"ELEC.DISPLAY_1", kDisplay1.Offset(), shm::FieldType::Float, shm::Writer::Host,
      "value of display 1 (shown 00.0 to 99.9)"},
     {"ELEC.DISPLAY_2", kDisplay2.Offset(), shm::FieldType::Float, shm::Writer::Host,
      "value of display 2 (shown 00.0 to 99.9)"},
-    {"ELEC.LAMP_TEST", kLampTest.Offset(), shm::FieldType::Byte, shm::Writer::Host,
-     "lamp test: lights every light of the panel"},
-    {"ELEC.COLD_PRESET", kColdPreset.Offset(), shm::FieldType::Byte, shm::Writer::Host,
-     "cold preset request, applied every update while non-zero"},
-    {"ELEC.ALL_ON_PRESET", kAllOnPreset.Offset(), shm::FieldType::Byte, shm::Writer::Host,
-     "all-on preset request, applied every update while non-zero"},
 };
 
 }  // namespace elec

@@ -3,17 +3,21 @@
 // writes (lights, display values, lamp test, preset requests). Panels that
 // exist per aircraft family have an A320-region and an A330-region pair; the
 // cockpit runs the A320 one. Panels with several sides give the side offsets
-// in their own files. 0 means the panel has no such block.
+// in their own files. kNoBlock means the panel has no such block (0 is a real
+// offset).
 #pragma once
 
 #include <cstdint>
 
 namespace blocks {
 
+inline constexpr std::uint32_t kNoBlock = 0xFFFFFFFFu;
+
 struct PanelBlocks {
     std::uint32_t out;
     std::uint32_t in;
 };
+inline constexpr PanelBlocks kNoBlocks{kNoBlock, kNoBlock};
 
 // A320-only panels.
 inline constexpr PanelBlocks kElectrical{129952, 129136};
@@ -37,18 +41,41 @@ inline constexpr PanelBlocks kAntiIce{130132, 129343};
 // Panels that exist per aircraft family: {A320 region, A330 region}.
 struct TypedBlocks {
     PanelBlocks a320;
-    PanelBlocks a330;
+    PanelBlocks a330 = kNoBlocks;
 };
+
+// The aircraft region of a type code: 7 to 9 the A330 region, 10 to 13 the
+// A320 region; every other code is an incorrect fit.
+enum class Region { None, A320, A330 };
+constexpr Region RegionOf(int typeCode) {
+    if (typeCode >= 7 && typeCode <= 9)
+        return Region::A330;
+    if (typeCode >= 10 && typeCode <= 13)
+        return Region::A320;
+    return Region::None;
+}
+
+// The blocks and layout of a type-dependent panel for a type code; false for
+// an incorrect fit (nothing changed).
+constexpr bool ChooseRegion(const TypedBlocks& typed, int typeCode, PanelBlocks& chosen,
+                            bool& a320Layout) {
+    const Region region = RegionOf(typeCode);
+    if (region == Region::None)
+        return false;
+    a320Layout = region == Region::A320;
+    chosen = a320Layout ? typed.a320 : typed.a330;
+    return true;
+}
 inline constexpr TypedBlocks kLandingGear{{130340, 129740}, {75724, 75108}};
 inline constexpr TypedBlocks kLightSwitch{{130028, 129229}, {75349, 74580}};
-inline constexpr TypedBlocks kParkBrake{{130552, 0}, {75957, 0}};
+inline constexpr TypedBlocks kParkBrake{{130552, kNoBlock}, {75957, kNoBlock}};
 inline constexpr TypedBlocks kEngineStart{{130565, 129544}, {75970, 74912}};
-inline constexpr TypedBlocks kFlap{{130557, 0}, {75962, 0}};
+inline constexpr TypedBlocks kFlap{{130557, kNoBlock}, {75962, kNoBlock}};
 inline constexpr TypedBlocks kGlareshield{{130492, 129799}, {75876, 75167}};
-inline constexpr TypedBlocks kSpeedBrake{{130612, 0}, {76016, 0}};
+inline constexpr TypedBlocks kSpeedBrake{{130612, kNoBlock}, {76016, kNoBlock}};
 inline constexpr TypedBlocks kClock{{130508, 129829}, {75892, 75197}};
 // Thrust levers: left and right lever outputs.
-inline constexpr TypedBlocks kThrustLever{{131000, 0}, {76404, 0}};
+inline constexpr TypedBlocks kThrustLever{{131000, kNoBlock}, {76404, kNoBlock}};
 inline constexpr std::uint32_t kThrustLeverRightA320 = 131004;
 inline constexpr std::uint32_t kThrustLeverRightA330 = 76408;
 inline constexpr TypedBlocks kEmergencyPower{{130078, 129256}, {75553, 74741}};

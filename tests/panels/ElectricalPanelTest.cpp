@@ -129,12 +129,16 @@ TEST_F(ElectricalPanelTest, CoversLockTheirButtonsUntilOpened) {
 
 TEST_F(ElectricalPanelTest, PresetsHoldWhileRequestedAndColdWins) {
     Put(elec::kAllOnPreset, 0, 1);
-    Click(0);  // would latch out again: the preset forces it in every update
-    for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(State(i), 1) << i;
-    EXPECT_EQ(State(10), 0) << "the momentary button springs back within the update";
-    Click(0);
-    EXPECT_EQ(State(0), 1);
+    // A click on any button, latching or momentary, would take it out: the
+    // preset holds every one in, and every update publishes 1.
+    for (int clicked = 0; clicked < 11; ++clicked) {
+        const CPoint p(kButtonAt[clicked].x + 20, kButtonAt[clicked].y + 20);
+        for (int code : {MouseEvent::kNone, MouseEvent::kLeftPress, MouseEvent::kNone}) {
+            UpdateAt(p, code);
+            for (int i = 0; i < 11; ++i)
+                EXPECT_EQ(State(i), 1) << "button " << i << ", click on " << clicked;
+        }
+    }
 
     Put(elec::kColdPreset, 0, 1);
     UpdateAt(CPoint(0, 0), MouseEvent::kNone);

@@ -1,9 +1,14 @@
 // The row tables of the generic segment that the host knows. A panel that
 // adds fields lists its table here, one line, under the heading the host
 // shows for it.
+#include <deque>
+#include <string>
+#include <vector>
 #include "host/HostRegistry.h"
 #include "host/StartupRows.h"
-#include "panels/ElectricalLayout.h"
+
+#include "panels/KitFields.h"
+#include "panels/PanelCatalog.h"
 #include "shm/GenericLayout.h"
 #include "shm/SimSegment.h"
 
@@ -11,17 +16,34 @@ namespace host {
 
 namespace {
 
-const RowTable kGenericTables[] = {
-    {"Program", generic::kProgramFields},
-    {"Start-up report", rows::kStartupReport},
-    {"Configuration", rows::kConfiguration},
-    {"Electrical panel", elec::kFields},
+// The program's own tables, then one table per panel side: the kit panels'
+// rows are made from their control tables.
+struct GenericTables {
+    std::deque<std::string> texts;
+    std::deque<std::vector<shm::FieldRow>> rows;
+    std::vector<RowTable> tables;
+
+    GenericTables() {
+        tables.push_back({"Program", generic::kProgramFields});
+        tables.push_back({"Start-up report", rows::kStartupReport});
+        tables.push_back({"Configuration", rows::kConfiguration});
+        for (const panels::CatalogEntry& entry : panels::KitCatalog()) {
+            std::vector<shm::FieldRow>& panelRows = rows.emplace_back();
+            kit::AppendFieldRows(*entry.spec, entry.side, panelRows, texts);
+            std::string owner = entry.spec->title;
+            if (entry.spec->sides > 1)
+                owner += " (side " + std::to_string(entry.side) + ")";
+            texts.push_back(owner);
+            tables.push_back({texts.back().c_str(), panelRows});
+        }
+    }
 };
 
 }  // namespace
 
 std::span<const RowTable> GenericRowTables() {
-    return kGenericTables;
+    static const GenericTables tables;
+    return tables.tables;
 }
 
 const Registry& GenericRegistry() {

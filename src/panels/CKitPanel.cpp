@@ -1,0 +1,685 @@
+#include "panels/CKitPanel.h"
+
+#include <cstdio>
+
+#include "shm/SimSegment.h"
+#include "util/KxText.h"
+
+namespace {
+
+using kit::kNone;
+
+template <typename T>
+T ReadAt(const std::uint8_t* view, std::uint32_t offset) {
+    return offset == kNone ? T{} : GenField<T>::At(offset).Read(view);
+}
+
+template <typename T>
+void WriteAt(std::uint8_t* view, std::uint32_t offset, T value) {
+    if (offset != kNone)
+        GenField<T>::At(offset).Write(view, value);
+}
+
+std::uint32_t Within(std::uint32_t block, std::uint32_t offset) {
+    return block == kNone || offset == kNone ? kNone : block + offset;
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+void CKitPanel::Bind(const Controls& controls) {
+    m_controls = controls;
+    m_buttons = controls.buttons;
+    m_covers = controls.covers;
+    m_switches = controls.switches;
+    m_knobs = controls.knobs;
+    m_levers = controls.levers;
+    m_lights = controls.lights;
+    m_displays = controls.displays;
+    m_rotaries = controls.rotaries;
+}
+
+blocks::PanelBlocks CKitPanel::BlocksOf(const kit::PanelSpec& spec, int side, bool a320) {
+    blocks::PanelBlocks chosen = a320 ? spec.regions.a320 : spec.regions.a330;
+    const auto move = [side](std::uint32_t start, std::uint32_t stride) {
+        return start == kNone ? kNone : start + static_cast<std::uint32_t>(side) * stride;
+    };
+    return {move(chosen.out, spec.sideOutStride), move(chosen.in, spec.sideInStride)};
+}
+
+bool CKitPanel::QueryAircraftType() {
+    if (!m_spec.typeDependent) {
+        m_blocks = BlocksOf(m_spec, m_side, true);
+        m_a320Layout = true;
+        return true;
+    }
+    blocks::PanelBlocks unused{};
+    bool a320 = true;
+    if (!blocks::ChooseRegion(m_spec.regions, m_aircraftType, unused, a320))
+        return false;
+    m_a320Layout = a320;
+    m_blocks = BlocksOf(m_spec, m_side, a320);
+    return true;
+}
+
+bool CKitPanel::Fail(const char* what) {
+    char text[256];
+    kx::Format(text, sizeof text, "%s::Initialise --> %s", m_spec.className, what);
+    SetError(text);
+    return false;
+}
+
+bool CKitPanel::Initialise(const char* folder, int x, int y) {
+    m_initialised = false;
+    SetError(m_spec.progress);
+    SetPosition(x, y);
+    if (GetSharedMemory() == nullptr)
+        return Fail("SharedMemory ptr not set");
+    if (m_side < 0 || m_side >= m_spec.sides)
+        return Fail("Invalid Side given ");
+    if (!QueryAircraftType())
+        return Fail("Incorrect aircraft fit");
+    if (m_buttons.size() != m_spec.buttons.size() || m_covers.size() != m_spec.covers.size() ||
+        m_switches.size() != m_spec.switches.size() || m_knobs.size() != m_spec.knobs.size() ||
+        m_levers.size() != m_spec.levers.size() || m_lights.size() != m_spec.lights.size() ||
+        m_displays.size() != m_spec.displays.size() ||
+        m_rotaries.size() != m_spec.rotaries.size()) {
+        return Fail("Control tables do not match the panel");
+    }
+    if (!InitialiseControls(folder) || !InitialiseExtra(folder))
+        return false;
+    m_initialised = true;
+    bool atStart = false;
+    for (std::size_t k = 0; k < m_spec.presets.size(); ++k) {
+        if (m_spec.presets[k].atStart) {
+            ApplyPreset(k);
+            atStart = true;
+        }
+    }
+    if (atStart)
+        WriteOutputs(GetSharedMemory());
+    return true;
+}
+
+int CKitPanel::PlaceX(int x, int x330) const {
+    return !m_a320Layout && x330 != kit::kSame ? x330 : x;
+}
+
+int CKitPanel::PlaceY(int y, int y330) const {
+    return !m_a320Layout && y330 != kit::kSame ? y330 : y;
+}
+
+bool CKitPanel::InitialiseControls(const char* folder) {
+    const CPoint origin = GetPosition();
+    auto failWith = [this](Kx_ErrorReport& control) {
+        SetError(control.GetErrorText());
+        return false;
+    };
+
+    for (std::size_t i = 0; i < m_displays.size(); ++i) {
+        const kit::DisplayRow& row = m_spec.displays[i];
+        PanelDisplaySettings settings;
+        settings.cellCount = row.cells;
+        settings.folder = folder;
+        settings.panelX = origin.x;
+        settings.panelY = origin.y;
+        settings.xOffset = PlaceX(row.x, row.x330);
+        settings.yOffset = PlaceY(row.y, row.y330);
+        settings.scale = m_scale;
+        if (!m_displays[i].Initialise(settings))
+            return failWith(m_displays[i]);
+    }
+
+    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+        const kit::ButtonRow& row = m_spec.buttons[i];
+        ButtonSettings settings;
+        settings.buttonId = row.id >= 0 ? row.id : static_cast<std::int32_t>(i);
+        settings.folder = folder;
+        settings.controlFolder = row.picture;
+        settings.panelX = origin.x;
+        settings.panelY = origin.y;
+        settings.xOffset = PlaceX(row.x, row.x330);
+        settings.yOffset = PlaceY(row.y, row.y330);
+        settings.momentary = row.momentary;
+        settings.onOffSet = row.onOff;
+        settings.scale = m_scale;
+        if (!m_buttons[i].Initialise(settings))
+            return failWith(m_buttons[i]);
+        // A new button shows picture 0 (in, upper legend lit) until its first
+        // update; show it out and unlit as it is from the start.
+        m_buttons[i].SetPressed(m_buttons[i].IsPressed());
+    }
+
+    for (std::size_t i = 0; i < m_covers.size(); ++i) {
+        const kit::CoverRow& row = m_spec.covers[i];
+        if (row.button < 0 || static_cast<std::size_t>(row.button) >= m_spec.buttons.size())
+            return Fail("Cover over a button the panel does not have");
+        const kit::ButtonRow& covered = m_spec.buttons[static_cast<std::size_t>(row.button)];
+        CoverSettings settings;
+        settings.folder = folder;
+        settings.controlFolder = row.picture;
+        settings.panelX = origin.x;
+        settings.panelY = origin.y;
+        settings.xOffset = PlaceX(covered.x, covered.x330);
+        settings.yOffset = PlaceY(covered.y, covered.y330);
+        settings.scale = m_scale;
+        if (!m_covers[i].Initialise(settings))
+            return failWith(m_covers[i]);
+    }
+
+    for (std::size_t i = 0; i < m_switches.size(); ++i) {
+        const kit::SwitchRow& row = m_spec.switches[i];
+        SwitchSettings settings;
+        settings.switchId = row.id >= 0 ? row.id : static_cast<std::int32_t>(i);
+        settings.folder = folder;
+        settings.switchType = row.type;
+        for (int p = 0; p < 3; ++p)
+            settings.pictures[p] = row.pictures[p];
+        settings.xOffset = PlaceX(row.x, row.x330);
+        settings.yOffset = PlaceY(row.y, row.y330);
+        settings.panelX = origin.x;
+        settings.panelY = origin.y;
+        settings.scale = m_scale;
+        if (!m_switches[i].Initialise(settings))
+            return failWith(m_switches[i]);
+        m_switches[i].SetPosition(row.initial);
+    }
+
+    for (std::size_t i = 0; i < m_knobs.size(); ++i) {
+        const kit::KnobRow& row = m_spec.knobs[i];
+        KnobSettings settings;
+        for (const char* p = row.present; p != nullptr && *p != '\0'; ++p) {
+            if (*p >= '0' && *p <= '7')
+                settings.present[*p - '0'] = 1;
+        }
+        settings.folder = folder;
+        settings.controlFolder = row.picture;
+        settings.xOffset = PlaceX(row.x, row.x330);
+        settings.yOffset = PlaceY(row.y, row.y330);
+        settings.panelX = origin.x;
+        settings.panelY = origin.y;
+        settings.scale = m_scale;
+        settings.verticalMargin = row.verticalMargin;
+        settings.horizontalMargin = row.horizontalMargin;
+        const bool margins = row.verticalMargin != 0 || row.horizontalMargin != 0;
+        if (!(margins ? m_knobs[i].InitialiseWithMargins(settings)
+                      : m_knobs[i].Initialise(settings))) {
+            return failWith(m_knobs[i]);
+        }
+        m_knobs[i].SetKnobPosition(row.initial);
+    }
+
+    for (std::size_t i = 0; i < m_levers.size(); ++i) {
+        const kit::LeverRow& row = m_spec.levers[i];
+        LeverSettings settings;
+        settings.leadingWord = row.id >= 0 ? row.id : static_cast<std::int32_t>(i);
+        settings.folder = folder;
+        settings.panelX = origin.x;
+        settings.panelY = origin.y;
+        settings.xOffset = PlaceX(row.x, row.x330);
+        settings.yOffset = PlaceY(row.y, row.y330);
+        settings.scale = m_scale;
+        if (row.detents != nullptr) {
+            for (int d = 0; d < CLever::kDetentCount; ++d)
+                settings.detents[d] = (*row.detents)[d];
+        }
+        if (!m_levers[i].Initialise(settings))
+            return failWith(m_levers[i]);
+        m_levers[i].SetDetent(row.initial);
+    }
+
+    for (std::size_t i = 0; i < m_lights.size(); ++i) {
+        const kit::LightRow& row = m_spec.lights[i];
+        LightSettings settings;
+        settings.buttonId = static_cast<std::int32_t>(i);
+        settings.folder = folder;
+        settings.controlFolder = row.picture;
+        settings.panelX = origin.x;
+        settings.panelY = origin.y;
+        settings.xOffset = PlaceX(row.x, row.x330);
+        settings.yOffset = PlaceY(row.y, row.y330);
+        settings.scale = m_scale;
+        if (!m_lights[i].Initialise(settings))
+            return failWith(m_lights[i]);
+        m_lights[i].SetLight(false, false);
+    }
+
+    for (std::size_t i = 0; i < m_rotaries.size(); ++i) {
+        const kit::RotaryRow& row = m_spec.rotaries[i];
+        RotaryKnobSettings settings;
+        settings.folder = folder;
+        for (int p = 0; p < 3; ++p)
+            settings.pictures[p] = row.pictures[p];
+        settings.xOffset = PlaceX(row.x, row.x330);
+        settings.yOffset = PlaceY(row.y, row.y330);
+        settings.panelX = origin.x;
+        settings.panelY = origin.y;
+        settings.step = row.step;
+        settings.maximum = row.maximum;
+        settings.minimum = row.minimum;
+        settings.scale = m_scale;
+        if (!m_rotaries[i].Initialise(settings))
+            return failWith(m_rotaries[i]);
+    }
+    return true;
+}
+
+std::uint8_t CKitPanel::InByte(const std::uint8_t* view, std::uint32_t offset) const {
+    return ReadAt<std::uint8_t>(view, Within(m_blocks.in, offset));
+}
+
+void CKitPanel::OutByte(std::uint8_t* view, std::uint32_t offset, std::uint8_t value) const {
+    WriteAt<std::uint8_t>(view, Within(m_blocks.out, offset), value);
+}
+
+std::uint8_t CKitPanel::ReadOutByte(const std::uint8_t* view, std::uint32_t offset) const {
+    return ReadAt<std::uint8_t>(view, Within(m_blocks.out, offset));
+}
+
+bool CKitPanel::LampTest(const std::uint8_t* view) const {
+    return m_spec.lampTest != kNone && InByte(view, m_spec.lampTest) != 0;
+}
+
+char CKitPanel::Forced(const char* presets, kit::Held held, const std::uint8_t* view) const {
+    char action = '\0';
+    for (std::size_t k = 0; k < m_spec.presets.size(); ++k) {
+        const kit::PresetRow& preset = m_spec.presets[k];
+        if (preset.request == kNone || InByte(view, preset.request) == 0)
+            continue;
+        if (char a = kit::PresetAction(presets, k))
+            action = a;  // a later preset wins
+    }
+    if (held == kit::Held::Always || (held == kit::Held::InA330Layout && !m_a320Layout))
+        action = 'I';
+    return action;
+}
+
+bool CKitPanel::ButtonGated(int index) const {
+    for (std::size_t c = 0; c < m_covers.size(); ++c) {
+        const kit::CoverRow& row = m_spec.covers[c];
+        if (row.button == index && row.gates && m_covers[c].IsClosed())
+            return true;
+    }
+    return false;
+}
+
+bool CKitPanel::ButtonHidden(int index) const {
+    for (const kit::CoverRow& row : m_spec.covers) {
+        if (row.button == index && row.hides)
+            return true;
+    }
+    return false;
+}
+
+void CKitPanel::ApplyPreset(std::size_t preset) {
+    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+        const char a = kit::PresetAction(m_spec.buttons[i].presets, preset);
+        if (a == 'I' || a == 'O')
+            m_buttons[i].SetPressed(a == 'I');
+    }
+    for (std::size_t i = 0; i < m_switches.size(); ++i) {
+        const char a = kit::PresetAction(m_spec.switches[i].presets, preset);
+        if (IsDigit(a))
+            m_switches[i].SetPosition(a - '0');
+    }
+    for (std::size_t i = 0; i < m_knobs.size(); ++i) {
+        const char a = kit::PresetAction(m_spec.knobs[i].presets, preset);
+        if (IsDigit(a))
+            m_knobs[i].SetKnobPosition(a - '0');
+    }
+    for (std::size_t i = 0; i < m_levers.size(); ++i) {
+        const char a = kit::PresetAction(m_spec.levers[i].presets, preset);
+        if (IsDigit(a))
+            m_levers[i].SetDetent(a - '0');
+    }
+}
+
+void CKitPanel::SetAllOn() {
+    bool write = false;
+    for (std::size_t k = 0; k < m_spec.presets.size(); ++k) {
+        if (m_spec.presets[k].allOn) {
+            ApplyPreset(k);
+            write = write || m_spec.presets[k].writeAtOnce;
+        }
+    }
+    if (write && m_initialised)
+        WriteOutputs(GetSharedMemory());
+}
+
+void CKitPanel::WriteButton(std::uint8_t* view, int index) {
+    const kit::Out& out = m_spec.buttons[static_cast<std::size_t>(index)].out;
+    const std::uint32_t at = Within(m_blocks.out, out.offset);
+    const CButtonClass& button = m_buttons[static_cast<std::size_t>(index)];
+    if (!IsActive(Kind::Button, index) || ButtonGated(index)) {
+        WriteAt<std::uint8_t>(view, at, 0);
+        return;
+    }
+    if (out.enc == kit::Enc::Inverted)
+        WriteAt<std::uint8_t>(view, at, button.IsPressed() ? 0 : 1);
+    else if (out.enc != kit::Enc::None)
+        WriteAt<std::uint8_t>(view, at, button.IsPressed() ? 1 : 0);
+}
+
+void CKitPanel::WritePosition(std::uint8_t* view, const kit::Out& out, int position, int positions,
+                              const char flags[2]) {
+    const std::uint32_t at = Within(m_blocks.out, out.offset);
+    switch (out.enc) {
+        case kit::Enc::None:
+            return;
+        case kit::Enc::Int32:
+            WriteAt<std::int32_t>(view, at, position);
+            return;
+        case kit::Enc::Flags:
+            WriteAt<std::uint8_t>(view, at, flags[0] ? 1 : 0);
+            WriteAt<std::uint8_t>(view, Within(at, 1), flags[1] ? 1 : 0);
+            return;
+        case kit::Enc::OneAt:
+            WriteAt<std::uint8_t>(view, at, position == out.value ? 1 : 0);
+            return;
+        case kit::Enc::OneHot:
+            for (int p = 0; p < positions; ++p)
+                WriteAt<std::uint8_t>(view, Within(at, static_cast<std::uint32_t>(p)),
+                                      p == position ? 1 : 0);
+            return;
+        case kit::Enc::Byte:
+        case kit::Enc::Inverted:
+            WriteAt<std::uint8_t>(view, at, static_cast<std::uint8_t>(position < 0 ? 0 : position));
+            return;
+    }
+}
+
+void CKitPanel::WriteOutputs(std::uint8_t* view) {
+    if (view == nullptr)
+        return;
+    for (std::size_t i = 0; i < m_buttons.size(); ++i)
+        WriteButton(view, static_cast<int>(i));
+    const char none[2] = {0, 0};
+    for (std::size_t i = 0; i < m_switches.size(); ++i) {
+        const int p = m_switches[i].GetPosition();
+        const char flags[2] = {static_cast<char>(p == CSwitchClass::kUp),
+                               static_cast<char>(p == CSwitchClass::kDown)};
+        const bool on = IsActive(Kind::Switch, static_cast<int>(i));
+        WritePosition(view, m_spec.switches[i].out, on ? p : -1, 3, on ? flags : none);
+    }
+    for (std::size_t i = 0; i < m_knobs.size(); ++i) {
+        const bool on = IsActive(Kind::Knob, static_cast<int>(i));
+        WritePosition(view, m_spec.knobs[i].out, on ? m_knobs[i].GetKnobPosition() : 0,
+                      CKnobClass::kPositionCount, none);
+    }
+    for (std::size_t i = 0; i < m_levers.size(); ++i) {
+        const bool on = IsActive(Kind::Lever, static_cast<int>(i));
+        WritePosition(view, m_spec.levers[i].out, on ? m_levers[i].GetDetent() : -1,
+                      CLever::kDetentCount, none);
+    }
+}
+
+void CKitPanel::UpdateCovers(MouseEvent* event) {
+    for (std::size_t c = 0; c < m_covers.size(); ++c) {
+        if (!IsActive(Kind::Cover, static_cast<int>(c)))
+            continue;
+        m_covers[c].HandleMouse(event);
+        const auto button = static_cast<std::size_t>(m_spec.covers[c].button);
+        m_buttons[button].SetLocked(m_covers[c].IsClosed());
+    }
+}
+
+void CKitPanel::UpdateButtons(std::uint8_t* view, MouseEvent* event) {
+    const bool test = LampTest(view);
+    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+        const kit::ButtonRow& row = m_spec.buttons[i];
+        const int index = static_cast<int>(i);
+        CButtonClass& button = m_buttons[i];
+        if (IsActive(Kind::Button, index) && !ButtonGated(index)) {
+            MouseEvent* ev = DrawnHere(row.drawn) ? event : nullptr;
+            const kit::Lights& lights = row.lights;
+            const bool top = (lights.mode == kit::Lit::Pair || lights.mode == kit::Lit::One) &&
+                             InByte(view, lights.top) != 0;
+            const bool bottom = lights.mode == kit::Lit::Pair && InByte(view, lights.bottom) != 0;
+            const bool lamp = test && lights.mode != kit::Lit::None;
+            if (row.onOff)
+                button.UpdateOnOff(ev, top, lamp);
+            else
+                button.Update(ev, top, bottom, lamp);
+            const char forced = Forced(row.presets, row.held, view);
+            if (forced == 'I' || forced == 'O')
+                button.SetPressed(forced == 'I');
+        }
+        WriteButton(view, index);
+    }
+}
+
+void CKitPanel::UpdatePositioned(std::uint8_t* view, MouseEvent* event) {
+    const char none[2] = {0, 0};
+    for (std::size_t i = 0; i < m_switches.size(); ++i) {
+        const kit::SwitchRow& row = m_spec.switches[i];
+        CSwitchClass& control = m_switches[i];
+        if (!IsActive(Kind::Switch, static_cast<int>(i))) {
+            WritePosition(view, row.out, -1, 3, none);
+            continue;
+        }
+        if (DrawnHere(row.drawn))
+            control.HandleMouse(event);
+        const char forced = Forced(row.presets, kit::Held::No, view);
+        if (IsDigit(forced))
+            control.SetPosition(forced - '0');
+        char flags[2] = {0, 0};
+        control.WritePositionFlags(flags);
+        WritePosition(view, row.out, control.GetPosition(), 3, flags);
+    }
+    for (std::size_t i = 0; i < m_knobs.size(); ++i) {
+        const kit::KnobRow& row = m_spec.knobs[i];
+        CKnobClass& control = m_knobs[i];
+        if (!IsActive(Kind::Knob, static_cast<int>(i))) {
+            WritePosition(view, row.out, 0, CKnobClass::kPositionCount, none);
+            continue;
+        }
+        if (DrawnHere(row.drawn))
+            control.HandleMouse(event);
+        const char forced = Forced(row.presets, kit::Held::No, view);
+        if (IsDigit(forced))
+            control.SetKnobPosition(forced - '0');
+        WritePosition(view, row.out, control.GetKnobPosition(), CKnobClass::kPositionCount, none);
+    }
+    for (std::size_t i = 0; i < m_levers.size(); ++i) {
+        const kit::LeverRow& row = m_spec.levers[i];
+        CLever& control = m_levers[i];
+        if (!IsActive(Kind::Lever, static_cast<int>(i))) {
+            WritePosition(view, row.out, -1, CLever::kDetentCount, none);
+            continue;
+        }
+        if (DrawnHere(row.drawn))
+            control.HandleMouse(event);
+        const char forced = Forced(row.presets, kit::Held::No, view);
+        if (IsDigit(forced))
+            control.SetDetent(forced - '0');
+        WritePosition(view, row.out, control.GetDetent(), CLever::kDetentCount, none);
+    }
+}
+
+void CKitPanel::UpdateLights(const std::uint8_t* view) {
+    const bool test = LampTest(view);
+    for (std::size_t i = 0; i < m_lights.size(); ++i) {
+        const kit::LightRow& row = m_spec.lights[i];
+        bool lit = false;
+        switch (row.source) {
+            case kit::Source::Byte:
+                lit = InByte(view, row.input) != 0;
+                break;
+            case kit::Source::Int32Equals:
+                lit = ReadAt<std::int32_t>(view, Within(m_blocks.in, row.input)) == row.value;
+                break;
+            case kit::Source::Panel:
+                lit = LightLit(static_cast<int>(i), view);
+                break;
+        }
+        m_lights[i].SetLight(lit, test && row.lampTest);
+    }
+}
+
+void CKitPanel::Update(MouseEvent* event) {
+    std::uint8_t* view = GetSharedMemory();
+    if (!m_initialised || view == nullptr)
+        return;
+    if (m_remoteHold && m_spec.followsRemoteHold) {
+        RefreshFromOutputs();
+        return;
+    }
+    BeforeControls(view, event);
+    if (!m_spec.coversAfterButtons)
+        UpdateCovers(event);
+    UpdateButtons(view, event);
+    UpdatePositioned(view, event);
+    UpdateLights(view);
+    if (m_spec.coversAfterButtons)
+        UpdateCovers(event);
+    AfterControls(view, event);
+}
+
+void CKitPanel::RefreshFromOutputs() {
+    std::uint8_t* view = GetSharedMemory();
+    if (!m_initialised || view == nullptr)
+        return;
+    const bool test = LampTest(view);
+    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+        const kit::ButtonRow& row = m_spec.buttons[i];
+        CButtonClass& button = m_buttons[i];
+        const kit::Lights& lights = row.lights;
+        const bool top = (lights.mode == kit::Lit::Pair || lights.mode == kit::Lit::One) &&
+                         InByte(view, lights.top) != 0;
+        const bool bottom = lights.mode == kit::Lit::Pair && InByte(view, lights.bottom) != 0;
+        const bool lamp = test && lights.mode != kit::Lit::None;
+        if (row.onOff)
+            button.UpdateOnOff(nullptr, top, lamp);
+        else
+            button.Update(nullptr, top, bottom, lamp);
+        if (row.out.enc == kit::Enc::Byte || row.out.enc == kit::Enc::Inverted) {
+            const bool on = ReadOutByte(view, row.out.offset) != 0;
+            button.SetPressed(row.out.enc == kit::Enc::Byte ? on : !on);
+        } else {
+            button.SetPressed(button.IsPressed());  // shows the new lights
+        }
+    }
+    for (std::size_t i = 0; i < m_switches.size(); ++i) {
+        const kit::Out& out = m_spec.switches[i].out;
+        const std::uint32_t at = Within(m_blocks.out, out.offset);
+        switch (out.enc) {
+            case kit::Enc::Flags: {
+                const char flags[2] = {
+                    static_cast<char>(ReadAt<std::uint8_t>(view, at)),
+                    static_cast<char>(ReadAt<std::uint8_t>(view, Within(at, 1)))};
+                m_switches[i].SetPositionFromFlags(flags);
+                break;
+            }
+            case kit::Enc::OneAt:
+                m_switches[i].SetPosition(ReadAt<std::uint8_t>(view, at) != 0 ? out.value : 0);
+                break;
+            case kit::Enc::Byte:
+                m_switches[i].SetPosition(ReadAt<std::uint8_t>(view, at));
+                break;
+            case kit::Enc::Int32:
+                m_switches[i].SetPosition(ReadAt<std::int32_t>(view, at));
+                break;
+            default:
+                break;
+        }
+    }
+    for (std::size_t i = 0; i < m_knobs.size(); ++i) {
+        const kit::Out& out = m_spec.knobs[i].out;
+        const std::uint32_t at = Within(m_blocks.out, out.offset);
+        if (out.enc == kit::Enc::Int32)
+            m_knobs[i].SetKnobPosition(ReadAt<std::int32_t>(view, at));
+        else if (out.enc == kit::Enc::Byte)
+            m_knobs[i].SetKnobPosition(ReadAt<std::uint8_t>(view, at));
+    }
+    for (std::size_t i = 0; i < m_levers.size(); ++i) {
+        const kit::Out& out = m_spec.levers[i].out;
+        const std::uint32_t at = Within(m_blocks.out, out.offset);
+        if (out.enc == kit::Enc::Int32) {
+            m_levers[i].SetDetent(ReadAt<std::int32_t>(view, at));
+        } else if (out.enc == kit::Enc::Byte) {
+            m_levers[i].SetDetent(ReadAt<std::uint8_t>(view, at));
+        } else if (out.enc == kit::Enc::OneHot) {
+            for (std::uint32_t d = 0; d < CLever::kDetentCount; ++d) {
+                if (m_levers[i].IsDetentPresent(static_cast<int>(d)) &&
+                    ReadAt<std::uint8_t>(view, Within(at, d)) != 0) {
+                    m_levers[i].SetDetent(static_cast<int>(d));
+                    break;
+                }
+            }
+        }
+    }
+    UpdateLights(view);
+}
+
+void CKitPanel::Draw(CDC* dc) {
+    std::uint8_t* view = GetSharedMemory();
+    if (!m_initialised || view == nullptr)
+        return;
+    for (std::size_t i = 0; i < m_displays.size(); ++i) {
+        if (!DrawnHere(m_spec.displays[i].drawn))
+            continue;
+        char text[64];
+        if (DisplayText(static_cast<int>(i), view, text, sizeof text))
+            m_displays[i].SetDisplay(text, dc);
+    }
+    const auto drawAll = [this, dc](auto controls, auto rows, Kind kind) {
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            if (DrawnHere(rows[i].drawn) && IsActive(kind, static_cast<int>(i)))
+                controls[i].Draw(dc);
+        }
+    };
+    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+        const int index = static_cast<int>(i);
+        if (DrawnHere(m_spec.buttons[i].drawn) && IsActive(Kind::Button, index) &&
+            !ButtonHidden(index)) {
+            m_buttons[i].Draw(dc);
+        }
+    }
+    drawAll(m_switches, m_spec.switches, Kind::Switch);
+    drawAll(m_knobs, m_spec.knobs, Kind::Knob);
+    drawAll(m_levers, m_spec.levers, Kind::Lever);
+    drawAll(m_lights, m_spec.lights, Kind::Light);
+    for (std::size_t i = 0; i < m_rotaries.size(); ++i) {
+        if (DrawnHere(m_spec.rotaries[i].drawn) && IsActive(Kind::Rotary, static_cast<int>(i)))
+            m_rotaries[i].DrawRotaryKnob(dc);
+    }
+    for (std::size_t c = 0; c < m_covers.size(); ++c) {
+        const kit::CoverRow& row = m_spec.covers[c];
+        const auto b = static_cast<std::size_t>(row.button);
+        const bool buttonDrawn =
+            DrawnHere(m_spec.buttons[b].drawn) && IsActive(Kind::Button, row.button);
+        if (!buttonDrawn || !IsActive(Kind::Cover, static_cast<int>(c)))
+            continue;
+        m_covers[c].Draw(dc);
+        if (row.hides && !m_covers[c].IsClosed())
+            m_buttons[b].Draw(dc);
+    }
+    DrawExtra(dc);
+}
+
+const CBaseCockpitControl* CKitPanel::GetControl(int index) const {
+    if (index < 0)
+        return nullptr;
+    auto pick = [&index](auto controls) -> const CBaseCockpitControl* {
+        if (static_cast<std::size_t>(index) < controls.size())
+            return &controls[static_cast<std::size_t>(index)];
+        index -= static_cast<int>(controls.size());
+        return nullptr;
+    };
+    if (auto* c = pick(m_buttons))
+        return c;
+    if (auto* c = pick(m_covers))
+        return c;
+    if (auto* c = pick(m_switches))
+        return c;
+    if (auto* c = pick(m_knobs))
+        return c;
+    if (auto* c = pick(m_levers))
+        return c;
+    if (auto* c = pick(m_lights))
+        return c;
+    return pick(m_rotaries);
+}

@@ -1,0 +1,146 @@
+#include "panels/KitFields.h"
+
+#include "panels/CKitPanel.h"
+
+namespace kit {
+
+namespace {
+
+class RowMaker {
+  public:
+    RowMaker(std::vector<shm::FieldRow>& rows, std::deque<std::string>& store,
+             blocks::PanelBlocks at, std::string prefix)
+        : m_rows(rows), m_store(store), m_at(at), m_prefix(std::move(prefix)) {}
+
+    void Add(const std::string& name, bool output, std::uint32_t offset, shm::FieldType type,
+             const std::string& meaning) {
+        const std::uint32_t block = output ? m_at.out : m_at.in;
+        if (block == kNone || offset == kNone)
+            return;
+        const std::uint32_t at = block + offset;
+        // Several controls may take one input (both mask lights of one int).
+        for (const shm::FieldRow& row : m_rows) {
+            if (row.offset == at && row.writer == shm::Writer::Host && !output)
+                return;
+        }
+        m_rows.push_back(shm::FieldRow{Keep(m_prefix + "." + name), at, type,
+                                       output ? shm::Writer::Program : shm::Writer::Host,
+                                       Keep(meaning)});
+    }
+
+    void AddOutput(const std::string& control, const char* label, const Out& out, int positions,
+                   const char* what) {
+        const std::string of = std::string(what) + " " + label;
+        switch (out.enc) {
+            case Enc::None:
+                return;
+            case Enc::Byte:
+                Add(control + (positions == 0 ? ".STATE" : ".POSITION"), true, out.offset,
+                    shm::FieldType::Byte,
+                    positions == 0 ? "state of " + of + " (1 in, 0 out)" : "position of " + of);
+                return;
+            case Enc::Inverted:
+                Add(control + ".STATE", true, out.offset, shm::FieldType::Byte,
+                    "state of " + of + " (1 out, 0 in)");
+                return;
+            case Enc::Int32:
+                Add(control + ".POSITION", true, out.offset, shm::FieldType::Int32,
+                    "position of " + of);
+                return;
+            case Enc::Flags:
+                Add(control + ".UP", true, out.offset, shm::FieldType::Byte,
+                    "1 while " + of + " is up (or left)");
+                Add(control + ".DOWN", true, out.offset + 1, shm::FieldType::Byte,
+                    "1 while " + of + " is down (or right)");
+                return;
+            case Enc::OneAt:
+                Add(control + ".STATE", true, out.offset, shm::FieldType::Byte,
+                    "1 while " + of + " is in position " + std::to_string(out.value));
+                return;
+            case Enc::OneHot:
+                for (int p = 0; p < positions; ++p) {
+                    Add(control + ".AT_" + std::to_string(p), true,
+                        out.offset + static_cast<std::uint32_t>(p), shm::FieldType::Byte,
+                        "1 while " + of + " is in position " + std::to_string(p));
+                }
+                return;
+        }
+    }
+
+  private:
+    const char* Keep(std::string text) {
+        m_store.push_back(std::move(text));
+        return m_store.back().c_str();
+    }
+
+    std::vector<shm::FieldRow>& m_rows;
+    std::deque<std::string>& m_store;
+    blocks::PanelBlocks m_at;
+    std::string m_prefix;
+};
+
+std::string Indexed(const char* kind, std::size_t i) {
+    return kind + std::to_string(i);
+}
+
+}  // namespace
+
+std::string SidePrefix(const PanelSpec& spec, int side) {
+    std::string prefix = spec.prefix;
+    if (spec.sides > 1)
+        prefix += "_" + std::to_string(side);
+    return prefix;
+}
+
+void AppendFieldRows(const PanelSpec& spec, int side, std::vector<shm::FieldRow>& rows,
+                     std::deque<std::string>& store) {
+    RowMaker make(rows, store, CKitPanel::BlocksOf(spec, side, true), SidePrefix(spec, side));
+    for (std::size_t i = 0; i < spec.buttons.size(); ++i) {
+        const ButtonRow& row = spec.buttons[i];
+        const std::string name = Indexed("BUTTON_", i);
+        make.AddOutput(name, row.label, row.out, 0, "push-button");
+        const std::string of = std::string(" of push-button ") + row.label;
+        if (row.lights.mode == Lit::Pair) {
+            make.Add(name + ".LIGHT_TOP", false, row.lights.top, shm::FieldType::Byte,
+                     "top light" + of + " (non-zero lit)");
+            make.Add(name + ".LIGHT_BOTTOM", false, row.lights.bottom, shm::FieldType::Byte,
+                     "bottom light" + of + " (non-zero lit)");
+        } else if (row.lights.mode == Lit::One) {
+            make.Add(name + ".LIGHT", false, row.lights.top, shm::FieldType::Byte,
+                     "light" + of + " (non-zero lit)");
+        }
+    }
+    for (std::size_t i = 0; i < spec.switches.size(); ++i) {
+        make.AddOutput(Indexed("SWITCH_", i), spec.switches[i].label, spec.switches[i].out, 3,
+                       "switch");
+    }
+    for (std::size_t i = 0; i < spec.knobs.size(); ++i)
+        make.AddOutput(Indexed("KNOB_", i), spec.knobs[i].label, spec.knobs[i].out, 8, "knob");
+    for (std::size_t i = 0; i < spec.levers.size(); ++i)
+        make.AddOutput(Indexed("LEVER_", i), spec.levers[i].label, spec.levers[i].out, 8, "lever");
+    for (std::size_t i = 0; i < spec.lights.size(); ++i) {
+        const LightRow& row = spec.lights[i];
+        if (row.source == Source::Byte) {
+            make.Add(Indexed("LIGHT_", i), false, row.input, shm::FieldType::Byte,
+                     std::string("light ") + row.label + " (non-zero lit)");
+        } else if (row.source == Source::Int32Equals) {
+            make.Add(Indexed("LIGHT_", i), false, row.input, shm::FieldType::Int32,
+                     std::string("light ") + row.label + " (lit while " +
+                         std::to_string(row.value) + ")");
+        }
+    }
+    if (spec.lampTest != kNone) {
+        make.Add("LAMP_TEST", false, spec.lampTest, shm::FieldType::Byte,
+                 "lamp test: lights every light of the panel");
+    }
+    for (const PresetRow& preset : spec.presets) {
+        make.Add(preset.name, false, preset.request, shm::FieldType::Byte,
+                 "preset request, applied every update while non-zero");
+    }
+    if (spec.extraFields != nullptr) {
+        for (const shm::FieldRow& row : spec.extraFields(side))
+            rows.push_back(row);
+    }
+}
+
+}  // namespace kit
