@@ -31,6 +31,8 @@ bool CGlyphTable::Load(const char* folder, Kx_ErrorReport& report) {
         }
     }
     m_loaded = true;
+    m_complete = all;
+    kx::StrCopy(m_failure, all ? "" : report.GetErrorText());
     return all;
 }
 
@@ -59,8 +61,14 @@ bool CDisplaySegment::Initialise(int cellIndex, const char* folder, int x0, int 
     kx::StrCopy(m_folder, folder);
     bool ok = true;
     CGlyphTable& glyphs = CGlyphTable::Shared();
-    if (!glyphs.IsLoaded())
+    if (!glyphs.IsLoaded()) {
         ok = glyphs.Load(m_folder, *this);
+    } else if (!glyphs.IsComplete()) {
+        // The glyphs are loaded once for the program: every display made
+        // after a failed load fails with the same text, not only the first.
+        SetError(glyphs.FailureText());
+        ok = false;
+    }
 
     // Every glyph has the width of the zero.
     m_cellX = x0 + cellIndex * glyphs.Width(0);

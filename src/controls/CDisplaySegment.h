@@ -89,6 +89,9 @@ class CGlyphTable {
     // loading goes on. Returns true when every slot with a file loaded.
     bool Load(const char* folder, Kx_ErrorReport& report);
     bool IsLoaded() const { return m_loaded; }  // Load has run
+    // Every glyph loaded; otherwise FailureText() says which one did not.
+    bool IsComplete() const { return m_complete; }
+    const char* FailureText() const { return m_failure; }
     bool HasGlyph(int slot) const;
     const CBitmapFile* Glyph(int slot) const;
     int Width(int slot) const;
@@ -105,6 +108,8 @@ class CGlyphTable {
     };
     Slot m_slots[kSlotCount];
     bool m_loaded = false;
+    bool m_complete = false;
+    char m_failure[1024] = {};
 };
 
 class CDisplaySegment : public CBaseCockpitControl {

@@ -68,6 +68,12 @@ void CRotaryKnobClass::Turn(MouseEvent* event, bool wrap) {
         m_repeatCount = 0;
     ++m_cycleCount;
     m_changed = false;
+    // Limits may have changed since the last call (a Mach knob becoming a
+    // speed knob): the value is brought inside them whatever the pointer does.
+    if (m_minimum <= m_maximum && (m_value < m_minimum || m_value > m_maximum)) {
+        m_value = kx::Limit(m_value, m_minimum, m_maximum);
+        m_changed = true;
+    }
 
     if (m_pressState == 0) {
         if (!held)

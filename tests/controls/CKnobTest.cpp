@@ -239,6 +239,15 @@ TEST_F(RotaryTest, ClampedAndWrappedLimits) {
     speed.SetLimits(50, 10);
     speed.SetValue(60);
     EXPECT_EQ(speed.GetValue(), 50);
+
+    // New limits bring the value inside them at the next turning call, even
+    // with the pointer away from both halves.
+    speed.SetLimits(399, 100);
+    speed.SetValue(399);
+    speed.SetLimits(99, 10);
+    Turn(speed, 300, MouseEvent::kNone);
+    EXPECT_EQ(speed.GetValue(), 99);
+    EXPECT_TRUE(speed.HasChanged());
 }
 
 TEST_F(RotaryTest, TurnDeltaForCallersWithTheirOwnValue) {

@@ -176,6 +176,9 @@ TEST(CGlyphTable, MissingAndUnreadablePicturesLeaveEmptySlotsAndSayWhy) {
     Kx_ErrorReport report;
     EXPECT_FALSE(table->Load(folder.c_str(), report));
     EXPECT_TRUE(table->IsLoaded());
+    // Every later display fails with the same text, not only the first.
+    EXPECT_FALSE(table->IsComplete());
+    EXPECT_STREQ(table->FailureText(), report.GetErrorText());
     EXPECT_STREQ(report.GetErrorText(), ("CDisplaySegment::LoadBitMap\n" + folder +
                                          "\\DigitalDisplay\\zeropnt.bmp\nNo such file or directory")
                                             .c_str());

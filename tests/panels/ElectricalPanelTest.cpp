@@ -189,6 +189,8 @@ TEST(ElectricalPanel, DisplayTextIsLimitedToTheWindow) {
     EXPECT_STREQ(text, "28.5");
     CA320_ElectricalPanel::FormatDisplay(std::numeric_limits<float>::quiet_NaN(), text);
     EXPECT_STREQ(text, "00.0") << "a value that is not a number shows as 0";
+    CA320_ElectricalPanel::FormatDisplay(-0.0f, text);
+    EXPECT_STREQ(text, "00.0") << "minus zero is not above 0";
 }
 
 TEST(ElectricalPanel, RefusesToStartWithoutTheSegmentOrItsPictures) {
