@@ -1,5 +1,7 @@
 #include "art/ArtPainter.h"
 
+#include "art/ArtLabels.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -1207,6 +1209,21 @@ QImage PaintCockpit() {
         const QRect box = NameBox(*place, text);
         p.setPen(kEngraving);
         p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, name);
+    }
+
+    // Each control's label, engraved in small capitals centred above it.
+    const QFont labelFont = Font(8);
+    const QFontMetrics labelMetrics(labelFont);
+    p.setFont(labelFont);
+    p.setPen(kEngraving);
+    for (const EngravedLabel& label : ControlLabels()) {
+        const QString text = QString::fromLatin1(label.text.c_str());
+        const int width = labelMetrics.horizontalAdvance(text) + 2;
+        const int height = labelMetrics.height();
+        const int controlWidth = label.width > 0 ? label.width : 30;
+        const QRect box(label.x + controlWidth / 2 - width / 2, label.y - height - 1, width,
+                        height);
+        p.drawText(box, Qt::AlignCenter, text);
     }
     p.end();
     return image;
