@@ -6,22 +6,30 @@
 namespace {
 
 // Pen groups, in the order of the pen table.
-enum PenGroup { kWhitePens, kCyanPens, kLightBluePens, kAmberPens, kYellowPens,
-                kRedPens,   kMagentaPens, kGreenPens, kBlackPens, kGreyPens };
+enum PenGroup {
+    kWhitePens,
+    kCyanPens,
+    kLightBluePens,
+    kAmberPens,
+    kYellowPens,
+    kRedPens,
+    kMagentaPens,
+    kGreenPens,
+    kBlackPens,
+    kGreyPens
+};
 
 constexpr COLORREF kPenColours[CBaseDisplay::kPenGroups] = {
-    CBaseDisplay::kWhite,  CBaseDisplay::kCyan,    CBaseDisplay::kLightBlue,
-    CBaseDisplay::kAmber,  CBaseDisplay::kYellow,  CBaseDisplay::kRed,
-    CBaseDisplay::kMagenta, CBaseDisplay::kGreen,  CBaseDisplay::kBlack,
-    CBaseDisplay::kGrey,
+    CBaseDisplay::kWhite,  CBaseDisplay::kCyan, CBaseDisplay::kLightBlue, CBaseDisplay::kAmber,
+    CBaseDisplay::kYellow, CBaseDisplay::kRed,  CBaseDisplay::kMagenta,   CBaseDisplay::kGreen,
+    CBaseDisplay::kBlack,  CBaseDisplay::kGrey,
 };
 constexpr int kPenWidths[3] = {1, 3, 5};
 
 constexpr COLORREF kBrushColours[CBaseDisplay::kBrushCount] = {
-    CBaseDisplay::kBlack,   CBaseDisplay::kLightGrey, CBaseDisplay::kBrown,
-    CBaseDisplay::kRed,     CBaseDisplay::kGreen,     CBaseDisplay::kWhite,
-    CBaseDisplay::kMagenta, CBaseDisplay::kYellow,    CBaseDisplay::kAmber,
-    CBaseDisplay::kGrey,
+    CBaseDisplay::kBlack, CBaseDisplay::kLightGrey, CBaseDisplay::kBrown,   CBaseDisplay::kRed,
+    CBaseDisplay::kGreen, CBaseDisplay::kWhite,     CBaseDisplay::kMagenta, CBaseDisplay::kYellow,
+    CBaseDisplay::kAmber, CBaseDisplay::kGrey,
 };
 constexpr int kRedBrush = 3;
 constexpr int kBlackBrush = 0;
@@ -176,7 +184,9 @@ const CBaseDisplay::Pen* CBaseDisplay::SelectPen(int lineClass, COLORREF colour)
         else
             return m_selectedPen;  // changes nothing
     } else {
-        int width = (lineClass >= 0 && lineClass <= 2) ? 0 : (lineClass >= 3 && lineClass <= 5) ? 1 : 2;
+        int width = (lineClass >= 0 && lineClass <= 2)   ? 0
+                    : (lineClass >= 3 && lineClass <= 5) ? 1
+                                                         : 2;
         pen = &m_pens[PenGroupOf(colour)][width];
     }
     m_selectedPen = pen;

@@ -50,8 +50,8 @@ TEST(BaseDisplayBrushes, OwnColoursElseRed) {
     EXPECT_EQ(d.SelectBrush(kBlueFF)->colour, 255u);
     EXPECT_EQ(d.GetSelectedBrush()->colour, 255u);
     EXPECT_EQ(d.SelectBrush(16770690)->colour, 255u);  // cyan
-    for (COLORREF own : {0u, 65280u, 540546u, 2985467u, 4647935u, 7237230u, 11184810u, 13831891u,
-                         16777215u}) {
+    for (COLORREF own :
+         {0u, 65280u, 540546u, 2985467u, 4647935u, 7237230u, 11184810u, 13831891u, 16777215u}) {
         EXPECT_EQ(d.SelectBrush(own)->colour, own);
     }
 }
