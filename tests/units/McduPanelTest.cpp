@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "PanelArt.h"
 #include "controls/CPanelMouse.h"
 #include "display/CBaseDisplay.h"
 #include "log/LogFileClass.h"
@@ -67,42 +68,11 @@ CPoint CharacterKey(char c) {
     }
 }
 
-const char* const kPictureFolders[] = {
-    "Buttons\\Lsk",       "Buttons\\McduLeft",  "Buttons\\McduUp",    "Buttons\\McduRight",
-    "Buttons\\McduDown",  "Buttons\\McduDir",   "Buttons\\McduProg",  "Buttons\\McduPerf",
-    "Buttons\\McduInit",  "Buttons\\McduData",  "Buttons\\McduFPlan", "Buttons\\McduRadNav",
-    "Buttons\\McduFuel",  "Buttons\\McduSec",   "Buttons\\McduBlank", "Buttons\\McduMenu",
-    "Buttons\\McduAprt",  "Buttons\\McduMinus", "Buttons\\McduPlus",  "Buttons\\McduOvfy",
-    "Buttons\\McduPoint", "Buttons\\McduSlash", "Buttons\\McduClr",
-};
-const char* const kLightFolders[] = {"Lights\\McduTopLeft", "Lights\\McduBotLeft",
-                                     "Lights\\McduTopRight", "Lights\\McduBotRight"};
-
-void WriteFolder(const std::filesystem::path& art, std::string folder, const char* const* slots,
-                 int count) {
-    for (int i = 0; i < count; ++i) {
-        std::string name = folder + slots[i];
-        for (char& ch : name) {
-            if (ch == '\\')
-                ch = '/';
-        }
-        testsupport::WriteSolidBmp(art / name, 20, 14, RGB(40 + 10 * i, 40, 40));
-    }
-}
-
 class McduTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         s_art = new testsupport::TempDir;
-        std::vector<std::string> folders(std::begin(kPictureFolders), std::end(kPictureFolders));
-        for (char c = 'A'; c <= 'Z'; ++c)
-            folders.push_back(std::string("Buttons\\Mcdu") + c);
-        for (char c = '0'; c <= '9'; ++c)
-            folders.push_back(std::string("Buttons\\Mcdu") + c);
-        for (const std::string& f : folders)
-            WriteFolder(s_art->Path(), f, CButtonClass::kOnOffSlotNames, 4);
-        for (const char* f : kLightFolders)
-            WriteFolder(s_art->Path(), f, CLightClass::kSlotNames, 2);
+        panelart::WriteMcduFolders(s_art->Path());
     }
     static void TearDownTestSuite() {
         delete s_art;
