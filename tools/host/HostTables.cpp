@@ -6,16 +6,16 @@
 #include "panels/ElectricalLayout.h"
 #include "shm/GenericLayout.h"
 #include "shm/SimSegment.h"
+#include "units/McduLayout.h"
 
 namespace host {
 
 namespace {
 
 const RowTable kGenericTables[] = {
-    {"Program", generic::kProgramFields},
-    {"Start-up report", rows::kStartupReport},
-    {"Configuration", rows::kConfiguration},
-    {"Electrical panel", elec::kFields},
+    {"Program", generic::kProgramFields},    {"Start-up report", rows::kStartupReport},
+    {"Configuration", rows::kConfiguration}, {"Electrical panel", elec::kFields},
+    {"MCDU 0 (captain)", mcdu::kFields0},    {"MCDU 1 (first officer)", mcdu::kFields1},
 };
 
 }  // namespace
