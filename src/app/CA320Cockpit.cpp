@@ -23,6 +23,7 @@ constexpr int kCaptainEfisPanel = 4;
 constexpr int kLeftGlareshieldPanel = 21;
 constexpr int kFcuPanel = 20;
 constexpr int kUnplacedPanel = 1;  // its place never stops the search for a hit
+constexpr int kMcduHoldDown = 6;
 
 }  // namespace
 
@@ -68,10 +69,36 @@ bool CA320Cockpit::Initialise(const char* bitmapDirectory) {
         panel->SetOutline(CRect(place.x, place.y, place.x + place.width, place.y + place.height));
         if (!panel->Initialise(bitmapDirectory, place.x, place.y)) {
             SetError(panel->GetErrorText());
+            m_banner = nullptr;
             return false;
         }
     }
+    SetUpMcdu(m_mcdu0);
+    SetUpMcdu(m_mcdu1);
+    m_banner = nullptr;
     return true;
+}
+
+void CA320Cockpit::RefreshMcdus() {
+    if (m_mcduRefresh) {
+        m_mcdu0.RefreshPage();
+        m_mcdu1.RefreshPage();
+    }
+}
+
+// The row table, the CLR hold-down count and the screen of one MCDU.
+void CA320Cockpit::SetUpMcdu(CMcduPanel& mcdu) {
+    mcdu.SetHoldDown(kMcduHoldDown);
+    mcdu.SetRowTable(mcdu::kRowTable);
+    if (m_mcduDisplay == nullptr)
+        return;  // no drawing object: the keyboard works, the screen is not drawn
+    const CPoint at = mcdu.GetPosition();
+    McduDisplaySetup setup;
+    setup.screen = CRect(at.x + mcdu::kScreenLeft, at.y + mcdu::kScreenTop,
+                         at.x + mcdu::kScreenRight, at.y + mcdu::kScreenBottom);
+    setup.display = m_mcduDisplay;
+    setup.banner = m_banner;
+    mcdu.SetUpDisplay(setup);
 }
 
 void CA320Cockpit::SetRemoteHoldAll(bool hold) {
@@ -101,6 +128,7 @@ void CA320Cockpit::RebuildVisibleList(int left, int top, int right, int bottom) 
 void CA320Cockpit::UpdateVisible(int left, int top, int right, int bottom, MouseEvent* event) {
     m_event = event;
     if (m_updateAllVisible) {
+        RefreshMcdus();
         RebuildVisibleList(left, top, right, bottom);
         for (int i = 0; i < m_visibleCount; ++i) {
             if (CBasePanel* panel = GetPanel(m_visible[i]))
@@ -138,9 +166,10 @@ void CA320Cockpit::ApplyRemoteHoldRequest() {
     m_lastRemoteHoldRequest = request;
 }
 
-// The MCDU display refresh (while m_mcduRefresh is set) and the FCU's own
-// per-iteration step join here with those panels.
+// The MCDU page copy (while m_mcduRefresh is set); the FCU's own
+// per-iteration step joins here with that panel.
 void CA320Cockpit::UpdatePanel(int number) {
+    RefreshMcdus();
     if (m_event == nullptr)
         return;
     if (CBasePanel* panel = GetPanel(number))

@@ -12,9 +12,12 @@
 #include "panels/CA320_ElectricalPanel.h"
 #include "panels/CBasePanel.h"
 #include "platform/WinTypes.h"
+#include "units/CMcduPanel.h"
 
 struct MouseEvent;
 class CDC;
+class CBaseDisplay;
+class KxBanner;
 
 class CA320Cockpit : public Kx_ErrorReport {
   public:
@@ -36,6 +39,15 @@ class CA320Cockpit : public Kx_ErrorReport {
 
     void SetSharedMemory(std::uint8_t* view) { m_view = view; }
     void ClearMcduRefresh() { m_mcduRefresh = false; }
+    // The McduRefresh option switches the page copy back on.
+    void SetMcduRefresh(bool on) { m_mcduRefresh = on; }
+    bool IsMcduRefresh() const { return m_mcduRefresh; }
+    // The drawing object of the MCDU screens and the banner that Initialise
+    // reports to (used only during Initialise); both may be null.
+    void SetMcduDisplay(CBaseDisplay* display, KxBanner* banner) {
+        m_mcduDisplay = display;
+        m_banner = banner;
+    }
     // Every visible panel in every iteration instead of one per iteration.
     void SetUpdateAllVisible(bool on) { m_updateAllVisible = on; }
 
@@ -76,6 +88,8 @@ class CA320Cockpit : public Kx_ErrorReport {
     bool Overlaps(int number, int left, int top, int right, int bottom) const;
     void RunFcuHook();
     void ApplyRemoteHoldRequest();
+    void SetUpMcdu(CMcduPanel& mcdu);
+    void RefreshMcdus();
 
     std::uint8_t* m_view = nullptr;
     bool m_mcduRefresh = true;
@@ -91,12 +105,16 @@ class CA320Cockpit : public Kx_ErrorReport {
     int m_roundRobin = 0;
     int m_lastHit = 0;
     std::int32_t m_lastRemoteHoldRequest = 0;
+    CBaseDisplay* m_mcduDisplay = nullptr;
+    KxBanner* m_banner = nullptr;
 
   public:
     // The panels, in panel-number order. Numbers 1, 16 and 26 have a place
     // on the picture but no panel; panels not yet built are absent and
     // skipped everywhere.
     Installed<CA320_ElectricalPanel, 0> m_electrical{*this};
+    Installed<CMcduPanel, 8> m_mcdu0{*this, 0};
+    Installed<CMcduPanel, 9> m_mcdu1{*this, 1};
 };
 
 // The object the main window holds.

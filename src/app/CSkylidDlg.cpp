@@ -96,7 +96,8 @@ bool CSkylidDlg::InitialiseDialog() {
     m_caption = std::string(kVersionLabel) + " [" + m_genericShm->GetVersionText() + " ]";
     setWindowTitle(QString::fromStdString(m_caption));
 
-    // 5. The drawing object of the drawn screens joins here with them.
+    // 5. The drawing object of the drawn screens (a member, with its pens and
+    // brushes); it is bound to the off-screen picture once that is loaded.
     banner->AddProgress(5);
 
     // 6. The drawing origin: right of the small black frame, below the border.
@@ -131,6 +132,9 @@ bool CSkylidDlg::InitialiseDialog() {
     CBasePanel::SetSharedMemory(m_generic);
     m_manager.SetSharedMemory(m_generic);
     m_manager.ClearMcduRefresh();
+    if (m_mcduRefreshOption)
+        m_manager.SetMcduRefresh(true);
+    m_manager.SetMcduDisplay(&m_display, banner.get());
     if (!m_manager.Initialise(m_bitmapDirectory)) {
         banner->SetMessage(m_manager.GetErrorText());
         banner->SetFailure();
@@ -179,6 +183,8 @@ void CSkylidDlg::ReadViewOptions() {
         m_lowCpuWait = flag;
     if (ini.GetBool("OPTIONS", "UpdateAllVisible", flag))
         m_manager.SetUpdateAllVisible(flag);
+    if (ini.GetBool("OPTIONS", "McduRefresh", flag))
+        m_mcduRefreshOption = flag;
     ini.CloseFile();
 }
 
@@ -193,6 +199,7 @@ bool CSkylidDlg::LoadPicture(const char* file) {
     }
     m_picture = bitmap.Image()->copy();
     m_dc = std::make_unique<CDC>(m_picture);
+    m_display.SetDrawingSurface(m_dc.get());
     m_pictureSize = CSize(m_picture.width(), m_picture.height());
     CPanelMouse::SetPictureSize(m_pictureSize.cx, m_pictureSize.cy);
     return true;
@@ -358,6 +365,7 @@ void CSkylidDlg::ShutDown() {
     m_genericShm.reset();
     m_training = nullptr;
     m_trainingShm.reset();
+    m_display.SetDrawingSurface(nullptr);
     m_dc.reset();
     m_picture = QImage();
 }
@@ -459,6 +467,7 @@ void CSkylidDlg::paintEvent(QPaintEvent*) {
     }
     if (generic::kRedrawSuspended.Read(m_generic) != 0)
         return;  // the host froze it
+    m_display.SetDrawingSurface(m_dc.get());
     m_manager.Draw(m_dc.get());
     painter.fillRect(QRect(0, 0, kFrameWidth, kFrameHeight), Qt::black);
     painter.drawImage(QPoint(m_origin.x, m_origin.y), m_picture,

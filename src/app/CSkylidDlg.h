@@ -20,6 +20,7 @@
 #include "app/RTLoop.h"
 #include "controls/Kx_Remember.h"
 #include "controls/MouseEvent.h"
+#include "display/CBaseDisplay.h"
 #include "platform/CDC.h"
 #include "shm/SimSegment.h"
 
@@ -111,6 +112,7 @@ class CSkylidDlg : public QWidget, public IFrameOwner {
     std::unique_ptr<RealTimeLoop> m_loop;
     QImage m_picture;
     std::unique_ptr<CDC> m_dc;
+    CBaseDisplay m_display;  // the drawing object of the drawn screens
     Kx_Remember m_updateAllByte;
 
     char m_errorText[1024] = {};
@@ -126,6 +128,7 @@ class CSkylidDlg : public QWidget, public IFrameOwner {
     int m_cyclicCounter = 0;
     double m_iterationRate = 20.0;
     bool m_lowCpuWait = false;
+    bool m_mcduRefreshOption = false;  // McduRefresh: the host's pages reach the screens
 
     CPoint m_origin;
     CSize m_pictureSize;

@@ -139,6 +139,10 @@ void CDC::Rectangle(const CRect& rect) {
     m->painter.drawRect(QRect(rect.left, rect.top, rect.Width() - 1, rect.Height() - 1));
 }
 
+int CDC::FontPixelHeight(int tenthsOfPoint) {
+    return PixelHeight(tenthsOfPoint);
+}
+
 void CDC::SelectFont(const char* face, int tenthsOfPoint, int weight) {
     m->font = QFont(QString::fromUtf8(face ? face : "Arial"));
     m->font.setPixelSize(PixelHeight(tenthsOfPoint));

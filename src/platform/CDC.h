@@ -52,6 +52,8 @@ class CDC {
 
     // Text.
     void SelectFont(const char* face, int tenthsOfPoint, int weight = 400);
+    // The pixel height of a font of that size (96 dots per inch), at least 1.
+    static int FontPixelHeight(int tenthsOfPoint);
     void SetTextColor(COLORREF colour);
     void SetBkColor(COLORREF colour);
     void SetBkMode(BkMode mode);

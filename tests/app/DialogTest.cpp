@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QTest>
+#include <cstring>
 #include <string>
 
 #include "PanelArt.h"
@@ -29,6 +30,7 @@ class DialogTest : public ::testing::Test {
             panelart::WriteButtonFolder(art / "Bitmaps", folders[i], i);
         panelart::WriteCoverFolder(art / "Bitmaps", "Guards\\StandardRed", 10);
         panelart::WriteGlyphs(art / "Bitmaps");
+        panelart::WriteMcduFolders(art / "Bitmaps");
         testsupport::WriteSolidBmp(art / "Cockpit.bmp", 2000, 1400, RGB(90, 90, 90));
     }
     static void TearDownTestSuite() {
@@ -228,4 +230,29 @@ TEST_F(DialogTest, SecondCockpitOnTheSameSegmentCountsIn) {
         second.ShutDown();
     }
     EXPECT_EQ(generic::kAttachCounter.Read(first->Segment()), 1);
+}
+
+TEST_F(DialogTest, McduPagesReachTheScreensOnlyWithTheMcduRefreshOption) {
+    std::string plain = WriteIni("mcdu-off.ini", (s_art->Path() / "Cockpit.bmp").string());
+    std::string on =
+        WriteIni("mcdu-on.ini", (s_art->Path() / "Cockpit.bmp").string(), "McduRefresh = 1\n");
+    for (const std::string& ini : {plain, on}) {
+        CSkylidDlg dialog(Options(ini));
+        ASSERT_TRUE(dialog.InitialiseDialog()) << dialog.GetErrorText();
+        CSkylidCkptMngr& manager = dialog.Manager();
+        EXPECT_EQ(manager.IsMcduRefresh(), ini == on);
+        for (CMcduPanel* mcdu : {static_cast<CMcduPanel*>(&manager.m_mcdu0),
+                                 static_cast<CMcduPanel*>(&manager.m_mcdu1)}) {
+            EXPECT_EQ(mcdu->GetHoldDown(), 6);
+            EXPECT_TRUE(mcdu->IsReady());
+            // The screen between the line-select keys of the panel at its place.
+            EXPECT_EQ(mcdu->GetScreen().left, mcdu->GetPosition().x + 44);
+        }
+        EXPECT_EQ(manager.m_mcdu1.GetPosition(), CPoint(1528, 2586));
+        // A host message reaches the captain's scratch pad only with the option.
+        std::uint8_t* segment = dialog.Segment();
+        std::memcpy(segment + 126736 + 363, "HELLO", 6);
+        manager.UpdateAll();
+        EXPECT_STREQ(manager.m_mcdu0.GetScratchPad(), ini == on ? "HELLO" : "");
+    }
 }

@@ -246,6 +246,7 @@ TEST_F(ArtSetTest, IniNamesTheSetAndTheWholePicture) {
              std::string("ViewTop = 0"),
              "ViewRight = " + std::to_string(panels::LayoutWidth()),
              "ViewBottom = " + std::to_string(panels::LayoutHeight()),
+             std::string("McduRefresh = 1"),
          }) {
         EXPECT_NE(ini.find("\n" + line + "\n"), std::string::npos) << line;
     }

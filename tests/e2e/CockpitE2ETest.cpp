@@ -120,3 +120,75 @@ TEST_F(CockpitE2E, DemoHostLightsTheButtonThatWasClicked) {
     EXPECT_EQ(cockpit.Stop(SIGTERM, 10s), 0);
     EXPECT_EQ(demo.Stop(SIGTERM, 10s), 0);
 }
+
+// The captain's MCDU: the view starts at the pedestal (ViewTop), keys are
+// typed with real clicks, and a page written here appears on the screen.
+TEST_F(CockpitE2E, McduTypesIntoTheScratchPadAndShowsTheHostsPage) {
+    constexpr int kScrollX = 605;
+    constexpr int kScrollY = 2500;
+    std::ifstream in(s_dir->Path() / "e2e.ini");
+    std::stringstream ini;
+    ini << in.rdbuf();
+    std::string text = ini.str();
+    text.insert(text.find("[OPTIONS]") + 9, "\nViewTop = 2500");
+    testsupport::WriteFile(s_dir->Path() / "e2e-mcdu.ini", text);
+    ASSERT_NE(text.find("McduRefresh = 1"), std::string::npos) << "skylid-art's ini switches it on";
+
+    std::string name = testsupport::UniqueSegmentName("e2emcdu");
+    Gensim_Shm host(name.c_str());
+    ASSERT_TRUE(host.IsValid());
+    view = host.Content();
+    std::vector<std::string> env = s_display->Env();
+    env.push_back("QT_QPA_PLATFORM=xcb");
+    env.push_back("SKYLID_HEADLESS=1");
+    cockpit = e2e::Child(
+        {SKYLID_BIN, "--segment", name, "--ini", (s_dir->Path() / "e2e-mcdu.ini").string()}, env,
+        (s_dir->Path() / "skylid-mcdu.log").string());
+    ASSERT_TRUE(e2e::WaitFor([&] { return generic::kStartupSuccess.Read(view) == 1; }, 60s));
+    ASSERT_TRUE(e2e::WaitFor(
+        [&] {
+            window =
+                e2e::Xdotool(*s_display, {"search", "--onlyvisible", "--pid",
+                                          std::to_string(cockpit.Pid()), "--name", "Kx-P-0028"});
+            window = window.substr(0, window.find('\n'));
+            return !window.empty();
+        },
+        20s));
+    ClickAt(600, 50);  // beside the panels: starts the loop
+    ASSERT_TRUE(e2e::WaitFor([&] { return Frames() > 25; }, 20s));
+
+    // Panel 8 at (765, 2584); keys A, B, C at (130, 305), (161, 305),
+    // (192, 305) of the panel, 28 x 26 in the default art.
+    auto key = [&](int x, int y) {
+        ClickAt(765 + x + 14 - kScrollX + 14, 2584 + y + 13 - kScrollY + 3);
+    };
+    key(130, 305);
+    key(161, 305);
+    key(192, 305);
+    const shm::TextAt<Gensim_Shm::kSize> pad(130824 + 12, 25);
+    char typed[26] = {};
+    EXPECT_TRUE(e2e::WaitFor(
+        [&] {
+            pad.Read(view, typed, sizeof typed);
+            return std::string(typed) == "ABC";
+        },
+        5s))
+        << "scratch pad: " << typed;
+
+    // A page: the title "E2E" in white, large.
+    const int left = 765 + 44 - kScrollX + 14;
+    const int top = 2584 + 28 - kScrollY + 3;
+    e2e::Shot before = Shot();
+    ASSERT_TRUE(before.Ok());
+    std::uint8_t* page = view + 126736;
+    const char title[] = "E2E";
+    for (int j = 0; j < 3; ++j) {
+        page[8 + 2 * (10 + j)] = static_cast<std::uint8_t>(title[j]);
+        page[8 + 2 * (10 + j) + 1] = 16;
+    }
+    page[361] = 1;
+    EXPECT_TRUE(e2e::WaitFor(
+        [&] { return Shot().Differences(before, left, top, left + 228, top + 40) > 20; }, 5s))
+        << "the title appears on the screen";
+    EXPECT_EQ(cockpit.Stop(SIGTERM, 10s), 0);
+}

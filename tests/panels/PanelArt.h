@@ -19,4 +19,11 @@ void WriteCoverFolder(const std::filesystem::path& art, const char* folder, int 
 // The 39 glyphs of the numeric displays (10 x 16), glyph i in SlotColour(99, i).
 void WriteGlyphs(const std::filesystem::path& art);
 
+// Key folder with the four on/off pictures (20 x 14).
+void WriteKeyFolder(const std::filesystem::path& art, const char* folder, int folderIndex);
+// Light folder with On.bmp and Off.bmp (20 x 14).
+void WriteLightFolder(const std::filesystem::path& art, const char* folder, int folderIndex);
+// Every key and light folder of the MCDU panel.
+void WriteMcduFolders(const std::filesystem::path& art);
+
 }  // namespace panelart

@@ -125,7 +125,7 @@ bool MakeIniText(const std::string& folder, const std::string& programFolder, in
         items.push_back({"FILES", d.item, Join(folder, d.file)});
     // Font sizes in tenths of a point, as the display drawing library's size
     // codes; the iteration rate in hertz; the scrollable area is the whole
-    // main picture.
+    // main picture; the MCDU screens show the host's pages.
     const std::pair<const char*, int> options[] = {
         {"LargeFont", 213},
         {"SmallFont", 160},
@@ -138,6 +138,7 @@ bool MakeIniText(const std::string& folder, const std::string& programFolder, in
         {"ViewTop", 0},
         {"ViewRight", mainWidth},
         {"ViewBottom", mainHeight},
+        {"McduRefresh", 1},
     };
     for (const auto& [name, value] : options)
         items.push_back({"OPTIONS", name, std::to_string(value)});

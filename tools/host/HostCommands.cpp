@@ -5,9 +5,13 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iostream>
+#include <sstream>
 
 #include "host/DirectSegment.h"
 #include "host/FieldValue.h"
+#include "host/McduPage.h"
 #include "shm/SimSegment.h"
 
 namespace host {
@@ -29,6 +33,7 @@ const char kGeneralHelp[] =
     "  dump                          every field with its value\n"
     "  watch [--json] [PREFIX...]    one line per change of a field, with the frame counter\n"
     "  fields [--markdown]           the registry of named fields\n"
+    "  mcdu-page SIDE FILE           put a page from a text file on MCDU 0 or 1\n"
     "  help [COMMAND]                this text, or a command's (also COMMAND --help)\n"
     "\n"
     "Options:\n"
@@ -108,13 +113,36 @@ const char kFieldsHelp[] =
     "Lists every named field: name, offset, type, writer (program = the cockpit, host)\n"
     "and meaning. --markdown writes the document docs/HOST-INTERFACE.md.\n";
 
+const char kMcduPageHelp[] =
+    "Usage: skylid-host [--segment NAME] mcdu-page SIDE FILE\n"
+    "\n"
+    "Writes a page onto the screen of MCDU SIDE (0 captain, 1 first officer) from a\n"
+    "text file (- reads standard input). One line per screen line:\n"
+    "  # a comment; blank lines are skipped\n"
+    "  TITLE {white}      INIT\n"
+    "  LABEL1 {white} CO RTE          FROM/TO\n"
+    "  LINE1 {amber}[][][][][]{blue}      [][][]/[][]\n"
+    "  MESSAGE amber NOT IN DATABASE\n"
+    "  SCROLL\n"
+    "TITLE, LABEL1..LABEL6 and LINE1..LINE6 take the text after the one blank that\n"
+    "follows the name, at most 24 characters. {colour} or {colour size} colours the\n"
+    "characters that follow: green yellow red white blue amber magenta; large or\n"
+    "small (data lines; the title is always large, labels always small). Lines start\n"
+    "white and large; {{ is the character {. Special characters draw symbols:\n"
+    "[ ] brackets, @ a box, 0 a slashed zero, ^ { } ~ arrows, ? up/down arrows,\n"
+    "# & ; circles and the overfly triangle. MESSAGE puts a message in the scratch\n"
+    "pad (white amber red cyan; \"@\" clears it); SCROLL shows the scroll mark. The\n"
+    "page is written whole (lines not named are emptied) and marked valid last.\n"
+    "The cockpit shows it when McduRefresh = 1 in Skylid.ini.\n";
+
 struct CommandInfo {
     const char* name;
     const char* help;
 };
 constexpr CommandInfo kCommands[] = {
-    {"serve", kServeHelp}, {"get", kGetHelp},       {"set", kSetHelp},      {"dump", kDumpHelp},
-    {"watch", kWatchHelp}, {"fields", kFieldsHelp}, {"help", kGeneralHelp},
+    {"serve", kServeHelp},        {"get", kGetHelp},      {"set", kSetHelp},
+    {"dump", kDumpHelp},          {"watch", kWatchHelp},  {"fields", kFieldsHelp},
+    {"mcdu-page", kMcduPageHelp}, {"help", kGeneralHelp},
 };
 
 const CommandInfo* FindCommand(const std::string& name) {
@@ -355,6 +383,32 @@ int Fields(const Options& options, const Registry& registry) {
     return kExitOk;
 }
 
+int WriteMcduPageCommand(const Options& options) {
+    if (options.args.size() != 2)
+        return UsageError("mcdu-page needs SIDE and FILE");
+    const std::string& side = options.args[0];
+    if (side != "0" && side != "1")
+        return UsageError("mcdu-page: SIDE is 0 (captain) or 1 (first officer)");
+    std::stringstream text;
+    if (options.args[1] == "-") {
+        text << std::cin.rdbuf();
+    } else {
+        std::ifstream file(options.args[1]);
+        if (!file)
+            return UsageError("mcdu-page: cannot read " + options.args[1]);
+        text << file.rdbuf();
+    }
+    McduPage page;
+    std::string error;
+    if (!ParseMcduPage(text.str(), page, error))
+        return UsageError("mcdu-page: " + options.args[1] + ": " + error);
+    DirectSegment segment;
+    if (!segment.Open(options.segment, true, error))
+        return SegmentError(error);
+    WriteMcduPage(segment.View(), side == "0" ? 0 : 1, page);
+    return kExitOk;
+}
+
 std::string Fence(const char* text) {
     return std::string("```text\n") + text + "```\n";
 }
@@ -487,6 +541,8 @@ int RunHost(int argc, char** argv) {
         return Dump(options, registry);
     if (options.command == "watch")
         return Watch(options, registry);
+    if (options.command == "mcdu-page")
+        return WriteMcduPageCommand(options);
     return Fields(options, registry);
 }
 

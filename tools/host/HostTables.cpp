@@ -11,10 +11,17 @@
 #include "panels/PanelCatalog.h"
 #include "shm/GenericLayout.h"
 #include "shm/SimSegment.h"
+#include "units/McduLayout.h"
 
 namespace host {
 
 namespace {
+
+// Tables of the units that keep their own field rows, one line each.
+const RowTable kUnitTables[] = {
+    {"MCDU 0 (captain)", mcdu::kFields0},
+    {"MCDU 1 (first officer)", mcdu::kFields1},
+};
 
 // The program's own tables, then one table per panel side: the kit panels'
 // rows are made from their control tables.
@@ -36,6 +43,8 @@ struct GenericTables {
             texts.push_back(owner);
             tables.push_back({texts.back().c_str(), panelRows});
         }
+        for (const RowTable& table : kUnitTables)
+            tables.push_back(table);
     }
 };
 

@@ -10,6 +10,7 @@ using Factory = std::unique_ptr<PanelDemo> (*)();
 constexpr Factory kFactories[] = {
     MakeElectricalDemo,
     MakeKitPanelsDemo,
+    MakeMcduDemo,
 };
 
 }  // namespace

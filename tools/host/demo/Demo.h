@@ -29,6 +29,7 @@ class PanelDemo {
 // One factory per panel.
 std::unique_ptr<PanelDemo> MakeElectricalDemo();
 std::unique_ptr<PanelDemo> MakeKitPanelsDemo();
+std::unique_ptr<PanelDemo> MakeMcduDemo();
 
 // Every panel's behaviour, made once at start.
 std::vector<std::unique_ptr<PanelDemo>> MakeAllDemos();
