@@ -12,6 +12,7 @@
 #include "panels/CA320_ElectricalPanel.h"
 #include "panels/CBasePanel.h"
 #include "platform/WinTypes.h"
+#include "units/CFcuPanel.h"
 
 struct MouseEvent;
 class CDC;
@@ -97,6 +98,7 @@ class CA320Cockpit : public Kx_ErrorReport {
     // on the picture but no panel; panels not yet built are absent and
     // skipped everywhere.
     Installed<CA320_ElectricalPanel, 0> m_electrical{*this};
+    Installed<CFcuPanel, 20> m_fcu{*this};
 };
 
 // The object the main window holds.
