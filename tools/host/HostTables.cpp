@@ -6,6 +6,7 @@
 #include "panels/ElectricalLayout.h"
 #include "shm/GenericLayout.h"
 #include "shm/SimSegment.h"
+#include "units/FcuLayout.h"
 
 namespace host {
 
@@ -16,6 +17,7 @@ const RowTable kGenericTables[] = {
     {"Start-up report", rows::kStartupReport},
     {"Configuration", rows::kConfiguration},
     {"Electrical panel", elec::kFields},
+    {"FCU", fcu::kFields},
 };
 
 }  // namespace
