@@ -2,7 +2,6 @@
 // bytes the host reads, the host's fields, the windows as drawn.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -17,7 +16,6 @@ namespace {
 
 constexpr int kPanelX = 976;
 constexpr int kPanelY = 1595;
-constexpr int kKnobSize = 40;
 
 // The A320-region blocks and the fields, as the host knows them.
 constexpr std::uint32_t kOut = 130356;
@@ -31,47 +29,11 @@ constexpr CPoint kHeadingKnob{145, 100};
 constexpr CPoint kAltitudeKnob{345, 90};
 constexpr CPoint kSpdMachButton{27, 70};
 
-void Write(const std::filesystem::path& art, std::string name, int w, int h, COLORREF colour) {
-    std::replace(name.begin(), name.end(), '\\', '/');
-    testsupport::WriteSolidBmp(art / name, w, h, colour);
-}
-
-void WriteFcuArt(const std::filesystem::path& art) {
-    const char* buttons[] = {"Buttons\\AutoP1", "Buttons\\AutoP2",   "Buttons\\AutoT",
-                             "Buttons\\FcuLoc", "Buttons\\FcuApp",   "Buttons\\FcuExped",
-                             "Buttons\\FcuAlt", "Buttons\\FcuButton"};
-    int index = 0;
-    for (const char* folder : buttons) {
-        for (int slot = 0; slot < 4; ++slot) {
-            Write(art, std::string(folder) + CButtonClass::kOnOffSlotNames[slot], 30, 20,
-                  panelart::SlotColour(index, slot));
-        }
-        ++index;
-    }
-    const char* knobs[] = {"SpdKnob",     "SpdKnobPush", "SpdKnobPull", "HdgKnob",
-                           "HdgKnobPush", "HdgKnobPull", "AltKnob",     "AltKnobPush",
-                           "AltKnobPull", "AltKnob100",  "AltPush100",  "VsKnob",
-                           "VsKnobPush",  "VsKnobPull"};
-    for (const char* knob : knobs) {
-        Write(art, std::string("RotaryKnobs\\") + knob + ".bmp", kKnobSize, kKnobSize,
-              panelart::SlotColour(index++, 0));
-    }
-    const char* lights[] = {"Lights\\FcuSpd", "Lights\\MachPoint", "Lights\\HdgTrk",
-                            "Lights\\FcuLat", "Lights\\FcuAlt",    "Lights\\VsFpa",
-                            "Lights\\FcuDot", "Blanks\\Fcu"};
-    for (const char* light : lights) {
-        Write(art, std::string(light) + "\\On.bmp", 8, 8, panelart::SlotColour(index, 0));
-        Write(art, std::string(light) + "\\Off.bmp", 8, 8, panelart::SlotColour(index, 1));
-        ++index;
-    }
-    panelart::WriteGlyphs(art);
-}
-
 class FcuPanelTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         s_art = new testsupport::TempDir;
-        WriteFcuArt(s_art->Path());
+        panelart::WriteFcuArt(s_art->Path());
     }
     static void TearDownTestSuite() {
         delete s_art;
