@@ -177,17 +177,24 @@ void CA320Cockpit::UpdatePanel(int number) {
     RunFcuHook();
 }
 
-// The host can ask the FCU to be updated every iteration.
+// The host can ask the FCU to be updated every iteration: any of the FCU
+// request bytes, or any preset request in the FCU's own input block. The
+// request bytes at 75216.. are the preset requests of the A330 region; the
+// cockpit runs the A320 region, so the FCU's own block is looked at as well
+// (a host written for either region is heard). Then the FCU's own step: the
+// host's presets, every iteration.
 void CA320Cockpit::RunFcuHook() {
     CBasePanel* fcu = m_panels[kFcuPanel];
     if (fcu == nullptr || m_view == nullptr || m_event == nullptr)
         return;
-    for (const auto& request : generic::kFcuRequests) {
-        if (request.Read(m_view) != 0) {
-            fcu->Update(m_event);
-            break;
-        }
-    }
+    CFcuPanel* unit = fcu == &m_fcu ? &m_fcu : nullptr;
+    bool requested = unit != nullptr && unit->HasPresetRequest();
+    for (const auto& request : generic::kFcuRequests)
+        requested = requested || request.Read(m_view) != 0;
+    if (requested)
+        fcu->Update(m_event);
+    if (unit != nullptr)
+        unit->ApplyHostPresets();
 }
 
 void CA320Cockpit::UpdateAll() {

@@ -13,6 +13,7 @@
 #include "panels/CBasePanel.h"
 #include "platform/WinTypes.h"
 #include "units/CMcduPanel.h"
+#include "units/CFcuPanel.h"
 
 struct MouseEvent;
 class CDC;
@@ -115,6 +116,7 @@ class CA320Cockpit : public Kx_ErrorReport {
     Installed<CA320_ElectricalPanel, 0> m_electrical{*this};
     Installed<CMcduPanel, 8> m_mcdu0{*this, 0};
     Installed<CMcduPanel, 9> m_mcdu1{*this, 1};
+    Installed<CFcuPanel, 20> m_fcu{*this};
 };
 
 // The object the main window holds.

@@ -14,7 +14,7 @@
 
 namespace {
 
-// A cockpit art set with the electrical panel's pictures, a main picture and
+// A cockpit art set with the electrical panel's and the FCU's pictures, a main picture and
 // an initialisation file; each test runs the window on its own segments.
 class DialogTest : public ::testing::Test {
   protected:
@@ -31,6 +31,7 @@ class DialogTest : public ::testing::Test {
         panelart::WriteCoverFolder(art / "Bitmaps", "Guards\\StandardRed", 10);
         panelart::WriteGlyphs(art / "Bitmaps");
         panelart::WriteMcduFolders(art / "Bitmaps");
+        panelart::WriteFcuArt(art / "Bitmaps");
         testsupport::WriteSolidBmp(art / "Cockpit.bmp", 2000, 1400, RGB(90, 90, 90));
     }
     static void TearDownTestSuite() {

@@ -4,6 +4,7 @@
 #include <signal.h>
 
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -19,8 +20,6 @@
 #include "support/TestSupport.h"
 
 using namespace std::chrono_literals;
-
-namespace {}  // namespace
 
 TEST_F(CockpitE2E, ClicksLightsFreezeScrollAndClose) {
     std::string name = testsupport::UniqueSegmentName("e2e");

@@ -43,6 +43,11 @@ class CockpitE2E : public ::testing::Test {
         ASSERT_NE(options, std::string::npos);
         text.insert(options + 9, "\nBannerProgram = /bin/true");
         testsupport::WriteFile(s_dir->Path() / "e2e.ini", text);
+        // A second set-up whose first view lies on the glareshield.
+        std::size_t viewTop = text.find("ViewTop");
+        ASSERT_NE(viewTop, std::string::npos);
+        text.replace(viewTop, text.find('\n', viewTop) - viewTop, "ViewTop = 1400");
+        testsupport::WriteFile(s_dir->Path() / "e2e-fcu.ini", text);
     }
     static void TearDownTestSuite() {
         delete s_display;
@@ -50,13 +55,13 @@ class CockpitE2E : public ::testing::Test {
     }
 
     // Starts the cockpit on a segment that this test has created as the host.
-    void StartCockpit(const std::string& segmentName) {
+    void StartCockpit(const std::string& segmentName, const char* ini = "e2e.ini") {
         std::vector<std::string> env = s_display->Env();
         env.push_back("QT_QPA_PLATFORM=xcb");
         env.push_back("SKYLID_HEADLESS=1");
         cockpit = e2e::Child(
-            {SKYLID_BIN, "--segment", segmentName, "--ini", (s_dir->Path() / "e2e.ini").string()},
-            env, (s_dir->Path() / ("skylid-" + segmentName + ".log")).string());
+            {SKYLID_BIN, "--segment", segmentName, "--ini", (s_dir->Path() / ini).string()}, env,
+            (s_dir->Path() / ("skylid-" + segmentName + ".log")).string());
         ASSERT_TRUE(e2e::WaitFor([&] { return generic::kStartupSuccess.Read(view) == 1; }, 60s))
             << "no success byte; see the cockpit's log";
         ASSERT_TRUE(e2e::WaitFor(

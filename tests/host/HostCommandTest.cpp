@@ -88,13 +88,15 @@ Sample SampleFor(const host::NamedField& f, int i) {
         case FieldType::Bool:
             return {i % 2 ? "true" : "1", "1"};
         case FieldType::Int16:
-            return {std::to_string(-100 * i - 1), std::to_string(-100 * i - 1)};
+            return {std::to_string(-100 * (i % 300) - 1), std::to_string(-100 * (i % 300) - 1)};
         case FieldType::UInt16:
-            return {std::to_string(60000 + i), std::to_string(60000 + i)};
+            return {std::to_string(60000 + i % 5000), std::to_string(60000 + i % 5000)};
         case FieldType::Int32:
-            return {std::to_string(-1000000 * i - 7), std::to_string(-1000000 * i - 7)};
+            return {std::to_string(-1000000 * (i % 2000) - 7),
+                    std::to_string(-1000000 * (i % 2000) - 7)};
         case FieldType::UInt32:
-            return {std::to_string(4000000000u + i), std::to_string(4000000000u + i)};
+            return {std::to_string(4000000000u + i % 100000),
+                    std::to_string(4000000000u + i % 100000)};
         case FieldType::Float:
         case FieldType::Double:
             return {std::to_string(i) + ".25", std::to_string(i) + ".25"};

@@ -80,4 +80,40 @@ void WriteMcduFolders(const std::filesystem::path& art) {
     }
 }
 
+void WriteOnOffButtonFolder(const std::filesystem::path& art, const char* folder, int folderIndex,
+                            int w, int h) {
+    for (int slot = 0; slot < 4; ++slot)
+        Write(art, folder, CButtonClass::kOnOffSlotNames[slot], w, h,
+              SlotColour(folderIndex, slot));
+}
+
+void WriteLightFolder(const std::filesystem::path& art, const char* folder, int folderIndex, int w,
+                      int h) {
+    Write(art, folder, "\\On.bmp", w, h, SlotColour(folderIndex, 0));
+    Write(art, folder, "\\Off.bmp", w, h, SlotColour(folderIndex, 1));
+}
+
+void WriteRotaryKnob(const std::filesystem::path& art, const char* file, int folderIndex,
+                     int size) {
+    Write(art, "RotaryKnobs\\", file, size, size, SlotColour(folderIndex, 0));
+}
+
+void WriteFcuArt(const std::filesystem::path& art) {
+    int index = 20;
+    for (const char* folder :
+         {"Buttons\\AutoP1", "Buttons\\AutoP2", "Buttons\\AutoT", "Buttons\\FcuLoc",
+          "Buttons\\FcuApp", "Buttons\\FcuExped", "Buttons\\FcuAlt", "Buttons\\FcuButton"})
+        WriteOnOffButtonFolder(art, folder, index++, 30, 20);
+    for (const char* knob :
+         {"SpdKnob.bmp", "SpdKnobPush.bmp", "SpdKnobPull.bmp", "HdgKnob.bmp", "HdgKnobPush.bmp",
+          "HdgKnobPull.bmp", "AltKnob.bmp", "AltKnobPush.bmp", "AltKnobPull.bmp", "AltKnob100.bmp",
+          "AltPush100.bmp", "VsKnob.bmp", "VsKnobPush.bmp", "VsKnobPull.bmp"})
+        WriteRotaryKnob(art, knob, index++, 40);
+    for (const char* light :
+         {"Lights\\FcuSpd", "Lights\\MachPoint", "Lights\\HdgTrk", "Lights\\FcuLat",
+          "Lights\\FcuAlt", "Lights\\VsFpa", "Lights\\FcuDot", "Blanks\\Fcu"})
+        WriteLightFolder(art, light, index++, 8, 8);
+    WriteGlyphs(art);
+}
+
 }  // namespace panelart

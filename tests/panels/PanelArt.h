@@ -25,5 +25,17 @@ void WriteKeyFolder(const std::filesystem::path& art, const char* folder, int fo
 void WriteLightFolder(const std::filesystem::path& art, const char* folder, int folderIndex);
 // Every key and light folder of the MCDU panel.
 void WriteMcduFolders(const std::filesystem::path& art);
+// Push-button folder with the four on/off pictures.
+void WriteOnOffButtonFolder(const std::filesystem::path& art, const char* folder, int folderIndex,
+                            int w, int h);
+// Light folder with On.bmp (slot 0 colour) and Off.bmp (slot 1 colour).
+void WriteLightFolder(const std::filesystem::path& art, const char* folder, int folderIndex, int w,
+                      int h);
+// RotaryKnobs\<file>, size x size.
+void WriteRotaryKnob(const std::filesystem::path& art, const char* file, int folderIndex, int size);
+
+// Every picture of the FCU (knobs 40 x 40, buttons 30 x 20, lights 8 x 8) and
+// the glyphs; folder indices from 20 on.
+void WriteFcuArt(const std::filesystem::path& art);
 
 }  // namespace panelart

@@ -12,6 +12,7 @@
 #include "shm/GenericLayout.h"
 #include "shm/SimSegment.h"
 #include "units/McduLayout.h"
+#include "units/FcuLayout.h"
 
 namespace host {
 
@@ -21,6 +22,7 @@ namespace {
 const RowTable kUnitTables[] = {
     {"MCDU 0 (captain)", mcdu::kFields0},
     {"MCDU 1 (first officer)", mcdu::kFields1},
+    {"FCU", fcu::kFields},
 };
 
 // The program's own tables, then one table per panel side: the kit panels'

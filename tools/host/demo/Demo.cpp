@@ -11,6 +11,7 @@ constexpr Factory kFactories[] = {
     MakeElectricalDemo,
     MakeKitPanelsDemo,
     MakeMcduDemo,
+    MakeFcuDemo,
 };
 
 }  // namespace

@@ -30,6 +30,7 @@ class PanelDemo {
 std::unique_ptr<PanelDemo> MakeElectricalDemo();
 std::unique_ptr<PanelDemo> MakeKitPanelsDemo();
 std::unique_ptr<PanelDemo> MakeMcduDemo();
+std::unique_ptr<PanelDemo> MakeFcuDemo();
 
 // Every panel's behaviour, made once at start.
 std::vector<std::unique_ptr<PanelDemo>> MakeAllDemos();
