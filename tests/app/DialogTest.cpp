@@ -2,7 +2,9 @@
 
 #include <QMouseEvent>
 #include <QTest>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "PanelArt.h"
@@ -14,8 +16,10 @@
 
 namespace {
 
-// A cockpit art set with the electrical panel's and the FCU's pictures, a main picture and
-// an initialisation file; each test runs the window on its own segments.
+// A cockpit art set: the default art's control pictures (every panel finds
+// its pictures), with the electrical panel's replaced by test pictures of
+// known colours, a main picture and an initialisation file; each test runs
+// the window on its own segments.
 class DialogTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
@@ -24,14 +28,16 @@ class DialogTest : public ::testing::Test {
         ViewInitialise::SetClock(&reportClock);
         s_art = new testsupport::TempDir;
         const auto& art = s_art->Path();
+        const std::string command = std::string(SKYLID_ART_BIN) + " --out " +
+                                    (art / "default").string() + " >/dev/null";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        std::filesystem::rename(art / "default" / "Bitmaps", art / "Bitmaps");
         const char* folders[] = {"Buttons\\FaultOff", "Buttons\\FaultAltn", "Buttons\\DotsOff",
                                  "Buttons\\FaultDots", "Buttons\\AvailOn"};
         for (int i = 0; i < 5; ++i)
             panelart::WriteButtonFolder(art / "Bitmaps", folders[i], i);
         panelart::WriteCoverFolder(art / "Bitmaps", "Guards\\StandardRed", 10);
         panelart::WriteGlyphs(art / "Bitmaps");
-        panelart::WriteMcduFolders(art / "Bitmaps");
-        panelart::WriteFcuArt(art / "Bitmaps");
         testsupport::WriteSolidBmp(art / "Cockpit.bmp", 2000, 1400, RGB(90, 90, 90));
     }
     static void TearDownTestSuite() {
