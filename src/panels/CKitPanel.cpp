@@ -47,7 +47,9 @@ blocks::PanelBlocks CKitPanel::BlocksOf(const kit::PanelSpec& spec, int side, bo
     const auto move = [side](std::uint32_t start, std::uint32_t stride) {
         return start == kNone ? kNone : start + static_cast<std::uint32_t>(side) * stride;
     };
-    return {move(chosen.out, spec.sideOutStride), move(chosen.in, spec.sideInStride)};
+    chosen.out = move(chosen.out, spec.sideOutStride);
+    chosen.in = move(chosen.in, spec.sideInStride);
+    return chosen;  // the lengths are the same for every side
 }
 
 bool CKitPanel::QueryAircraftType() {
