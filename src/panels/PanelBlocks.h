@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <iterator>
 #include <span>
 #include <string_view>
 
@@ -283,17 +284,20 @@ constexpr BlockTable MakeBlockTable() {
 
 inline constexpr BlockTable kBlockTable = MakeBlockTable();
 
-// The known overlap that allows a and b to share bytes, or null.
-constexpr const KnownOverlap* KnownOverlapOf(const Extent& a, const Extent& b) {
+// The index in kKnownOverlaps of the overlap that allows a and b to share
+// bytes, or -1.
+constexpr int KnownOverlapOf(const Extent& a, const Extent& b) {
+    const auto is = [](const Extent& e, const char* panel, int side) {
+        return std::string_view(e.panel) == panel && e.side == side;
+    };
+    int index = 0;
     for (const KnownOverlap& known : kKnownOverlaps) {
-        const auto is = [](const Extent& e, const char* panel, int side) {
-            return std::string_view(e.panel) == panel && e.side == side;
-        };
         if ((is(a, known.panelA, known.sideA) && is(b, known.panelB, known.sideB)) ||
             (is(b, known.panelA, known.sideA) && is(a, known.panelB, known.sideB)))
-            return &known;
+            return index;
+        ++index;
     }
-    return nullptr;
+    return -1;
 }
 
 // Every block has a length and lies inside the generic segment.
@@ -310,7 +314,7 @@ constexpr bool BlocksInsideSegment(std::span<const Extent> all) {
 constexpr bool BlocksApart(std::span<const Extent> all) {
     for (std::size_t i = 0; i < all.size(); ++i) {
         for (std::size_t j = i + 1; j < all.size(); ++j) {
-            if (Overlap(all[i], all[j]) && KnownOverlapOf(all[i], all[j]) == nullptr)
+            if (Overlap(all[i], all[j]) && KnownOverlapOf(all[i], all[j]) < 0)
                 return false;
         }
     }
@@ -319,12 +323,11 @@ constexpr bool BlocksApart(std::span<const Extent> all) {
 
 // Every listed overlap still occurs, so the list stays true.
 constexpr bool KnownOverlapsOccur(std::span<const Extent> all) {
-    for (const KnownOverlap& known : kKnownOverlaps) {
+    for (int known = 0; known < static_cast<int>(std::size(kKnownOverlaps)); ++known) {
         bool seen = false;
         for (std::size_t i = 0; i < all.size(); ++i) {
             for (std::size_t j = i + 1; j < all.size(); ++j)
-                seen =
-                    seen || (Overlap(all[i], all[j]) && KnownOverlapOf(all[i], all[j]) == &known);
+                seen = seen || (Overlap(all[i], all[j]) && KnownOverlapOf(all[i], all[j]) == known);
         }
         if (!seen)
             return false;
