@@ -47,7 +47,9 @@ blocks::PanelBlocks CKitPanel::BlocksOf(const kit::PanelSpec& spec, int side, bo
     const auto move = [side](std::uint32_t start, std::uint32_t stride) {
         return start == kNone ? kNone : start + static_cast<std::uint32_t>(side) * stride;
     };
-    return {move(chosen.out, spec.sideOutStride), move(chosen.in, spec.sideInStride)};
+    chosen.out = move(chosen.out, spec.sideOutStride);
+    chosen.in = move(chosen.in, spec.sideInStride);
+    return chosen;  // the lengths are the same for every side
 }
 
 bool CKitPanel::QueryAircraftType() {
@@ -412,7 +414,7 @@ void CKitPanel::WriteOutputs(std::uint8_t* view) {
     for (std::size_t i = 0; i < m_levers.size(); ++i) {
         const bool on = IsActive(Kind::Lever, static_cast<int>(i));
         WritePosition(view, m_spec.levers[i].out, on ? m_levers[i].GetDetent() : -1,
-                      CLever::kDetentCount, none);
+                      kit::DetentCount(m_spec.levers[i]), none);
     }
 }
 
@@ -487,7 +489,7 @@ void CKitPanel::UpdatePositioned(std::uint8_t* view, MouseEvent* event) {
         const kit::LeverRow& row = m_spec.levers[i];
         CLever& control = m_levers[i];
         if (!IsActive(Kind::Lever, static_cast<int>(i))) {
-            WritePosition(view, row.out, -1, CLever::kDetentCount, none);
+            WritePosition(view, row.out, -1, kit::DetentCount(row), none);
             continue;
         }
         if (DrawnHere(row.drawn))
@@ -495,7 +497,7 @@ void CKitPanel::UpdatePositioned(std::uint8_t* view, MouseEvent* event) {
         const char forced = Forced(row.presets, kit::Held::No, view);
         if (IsDigit(forced))
             control.SetDetent(forced - '0');
-        WritePosition(view, row.out, control.GetDetent(), CLever::kDetentCount, none);
+        WritePosition(view, row.out, control.GetDetent(), kit::DetentCount(row), none);
     }
 }
 
@@ -602,7 +604,8 @@ void CKitPanel::RefreshFromOutputs() {
         } else if (out.enc == kit::Enc::Byte) {
             m_levers[i].SetDetent(ReadAt<std::uint8_t>(view, at));
         } else if (out.enc == kit::Enc::OneHot) {
-            for (std::uint32_t d = 0; d < CLever::kDetentCount; ++d) {
+            for (std::uint32_t d = 0;
+                 d < static_cast<std::uint32_t>(kit::DetentCount(m_spec.levers[i])); ++d) {
                 if (m_levers[i].IsDetentPresent(static_cast<int>(d)) &&
                     ReadAt<std::uint8_t>(view, Within(at, d)) != 0) {
                     m_levers[i].SetDetent(static_cast<int>(d));

@@ -117,7 +117,8 @@ void AppendFieldRows(const PanelSpec& spec, int side, std::vector<shm::FieldRow>
     for (std::size_t i = 0; i < spec.knobs.size(); ++i)
         make.AddOutput(Indexed("KNOB_", i), spec.knobs[i].label, spec.knobs[i].out, 8, "knob");
     for (std::size_t i = 0; i < spec.levers.size(); ++i)
-        make.AddOutput(Indexed("LEVER_", i), spec.levers[i].label, spec.levers[i].out, 8, "lever");
+        make.AddOutput(Indexed("LEVER_", i), spec.levers[i].label, spec.levers[i].out,
+                       DetentCount(spec.levers[i]), "lever");
     for (std::size_t i = 0; i < spec.lights.size(); ++i) {
         const LightRow& row = spec.lights[i];
         if (row.source == Source::Byte) {

@@ -385,6 +385,20 @@ struct RotaryRow {
     }
 };
 
+// The detents a lever's one-hot field covers: up to its last present detent.
+constexpr int DetentCount(const LeverRow& row) {
+    int count = 0;
+    if (row.detents == nullptr)
+        return count;
+    for (int d = 0; d < CLever::kDetentCount; ++d) {
+        const LeverDetent& detent = (*row.detents)[d];
+        if (detent.present && detent.picture != nullptr && detent.picture[0] != '\0' &&
+            detent.picture[1] != '\0' && detent.picture[2] != '\0')
+            count = d + 1;
+    }
+    return count;
+}
+
 // A preset of the panel: the column of that index in every row.
 struct PresetRow {
     const char* name;               // for the host, e.g. "COLD_PRESET"
