@@ -1,7 +1,9 @@
 #include "app/CA320Cockpit.h"
 
+#include "controls/CBaseCockpitControl.h"
 #include "controls/MouseEvent.h"
 #include "panels/PanelLayout.h"
+#include "platform/CBitmapFile.h"
 #include "shm/GenericLayout.h"
 
 namespace {
@@ -57,6 +59,7 @@ void CA320Cockpit::BuildLayout() {
 
 bool CA320Cockpit::Initialise(const char* bitmapDirectory) {
     BuildLayout();
+    m_failureDetail.clear();
     for (CBasePanel* panel : m_panels) {
         if (panel != nullptr)
             panel->SetAircraftType(CBasePanel::kTypeA320);
@@ -69,6 +72,11 @@ bool CA320Cockpit::Initialise(const char* bitmapDirectory) {
         panel->SetOutline(CRect(place.x, place.y, place.x + place.width, place.y + place.height));
         if (!panel->Initialise(bitmapDirectory, place.x, place.y)) {
             SetError(panel->GetErrorText());
+            DescribeFailedPicture(*panel);
+            m_banner = nullptr;
+            return false;
+        }
+        if (!CheckControlsFit(number, *panel)) {
             m_banner = nullptr;
             return false;
         }
@@ -77,6 +85,52 @@ bool CA320Cockpit::Initialise(const char* bitmapDirectory) {
     SetUpMcdu(m_mcdu1);
     m_banner = nullptr;
     return true;
+}
+
+// A control picture larger than its place (a wrong file in an art set) would
+// paint over its neighbours: every loaded picture must lie inside the panel.
+bool CA320Cockpit::CheckControlsFit(int number, const CBasePanel& panel) {
+    const LayoutRecord& place = m_layout[number];
+    for (int i = 0;; ++i) {
+        const CBaseCockpitControl* control = panel.GetControl(i);
+        if (control == nullptr)
+            return true;
+        for (int slot = 0; slot < CBaseCockpitControl::kSlotCount; ++slot) {
+            if (!control->IsImageLoaded(slot))
+                continue;
+            const CSize size = control->GetImageSize(slot);
+            if (control->GetX() >= place.x && control->GetY() >= place.y &&
+                control->GetX() + size.cx <= place.x + place.width &&
+                control->GetY() + size.cy <= place.y + place.height) {
+                continue;
+            }
+            SetError("CA320Cockpit::Initialise", "Control picture does not fit its panel");
+            m_failureDetail =
+                "\n" + control->GetImagePath(slot) + " is " + std::to_string(size.cx) + " x " +
+                std::to_string(size.cy) + " pixels at (" + std::to_string(control->GetX()) + ", " +
+                std::to_string(control->GetY()) + "); panel " + std::to_string(number) +
+                " lies in (" + std::to_string(place.x) + ", " + std::to_string(place.y) + ") " +
+                std::to_string(place.width) + " x " + std::to_string(place.height);
+            return false;
+        }
+    }
+}
+
+// The control texts name the picture as it was asked for; find the first
+// that failed and say what is wrong with the file itself.
+void CA320Cockpit::DescribeFailedPicture(const CBasePanel& panel) {
+    for (int i = 0;; ++i) {
+        const CBaseCockpitControl* control = panel.GetControl(i);
+        if (control == nullptr)
+            return;
+        if (!control->HasFailedName())
+            continue;
+        CBitmapFile probe;
+        if (probe.Load(control->GetFailedName()))
+            return;
+        m_failureDetail = "\n" + probe.Path() + "\n" + probe.GetReason();
+        return;
+    }
 }
 
 void CA320Cockpit::RefreshMcdus() {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <utility>
 
 #include "log/Kx_ErrorReport.h"
@@ -53,6 +54,9 @@ class CA320Cockpit : public Kx_ErrorReport {
     void SetUpdateAllVisible(bool on) { m_updateAllVisible = on; }
 
     bool Initialise(const char* bitmapDirectory);
+    // After a failed Initialise: what went wrong with which picture file
+    // (starts with a line break; empty when the panel's text says it all).
+    const char* GetFailureDetail() const { return m_failureDetail.c_str(); }
     void SetRemoteHoldAll(bool hold);
     void UpdateVisible(int left, int top, int right, int bottom, MouseEvent* event);
     void UpdateAll();
@@ -85,6 +89,8 @@ class CA320Cockpit : public Kx_ErrorReport {
 
   private:
     void BuildLayout();
+    bool CheckControlsFit(int number, const CBasePanel& panel);
+    void DescribeFailedPicture(const CBasePanel& panel);
     void RebuildVisibleList(int left, int top, int right, int bottom);
     bool Overlaps(int number, int left, int top, int right, int bottom) const;
     void RunFcuHook();
@@ -108,6 +114,7 @@ class CA320Cockpit : public Kx_ErrorReport {
     std::int32_t m_lastRemoteHoldRequest = 0;
     CBaseDisplay* m_mcduDisplay = nullptr;
     KxBanner* m_banner = nullptr;
+    std::string m_failureDetail;
 
   public:
     // The panels, in panel-number order. Numbers 1, 16 and 26 have a place

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QWheelEvent>
 #include <QWindow>
 
@@ -16,16 +17,18 @@
 #include "shm/GenericLayout.h"
 #include "util/KxText.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace {
 
 // The required-items mask of the initialisation file: the main picture and
 // the cockpit bitmap folder.
 constexpr int kRequiredItems = 5;
 
-// Where a drag ends: within 10 pixels of the drawing origin or beyond these.
+// Where a drag ends: within 10 pixels of the edges of the picture area,
+// whatever the window's size.
 constexpr int kDragEdge = 10;
-constexpr int kDragRight = 1100;
-constexpr int kDragBottom = 730;
 constexpr int kScrollStepPixels = 20;
 // The first view: the overhead panel's upper left part (then kept inside the
 // View options' area).
@@ -51,9 +54,30 @@ CSkylidDlg::~CSkylidDlg() {
     ShutDown();
 }
 
-void CSkylidDlg::Fail(const char* text, const char* caption) {
-    kx::StrCopy(m_errorText, text);
+// A start-up failure. The box runs an event loop of its own, in which the
+// window may be closed (its close button, or SIGTERM); that releases the
+// segments, so nothing may touch them after the box: it is always the last
+// step, and the caller returns false at once.
+bool CSkylidDlg::Fail(const char* text, const char* caption) {
+    if (text != m_errorText)
+        kx::StrCopy(m_errorText, text);
+    m_notReady = 1;
     kx::MessageBox(m_errorText, caption);
+    return false;
+}
+
+// The same once the banner runs: the banner shows the text first.
+bool CSkylidDlg::FailStart(KxBanner& banner, const char* bannerText, const char* caption) {
+    banner.SetMessage(bannerText);
+    banner.SetFailure();
+    return Fail(m_errorText, caption);
+}
+
+void CSkylidDlg::ShowWaitingHint(bool waiting) {
+    std::string title = m_caption;
+    if (waiting)
+        title += "  - click in the window to start";
+    setWindowTitle(QString::fromStdString(title));
 }
 
 bool CSkylidDlg::InitialiseDialog() {
@@ -71,15 +95,24 @@ bool CSkylidDlg::InitialiseDialog() {
     m_genericShm = std::make_unique<Gensim_Shm>(m_options.genericSegment.c_str());
     if (!m_genericShm->IsValid()) {
         m_generic = nullptr;
-        Fail(m_genericShm->GetErrorText(), "CSkylidDlg::InitialiseDialog");
-        return false;
+        return Fail(m_genericShm->GetErrorText(), "CSkylidDlg::InitialiseDialog");
+    }
+    // One cockpit per segment: two would overwrite each other's inputs. The
+    // lock is the cockpit's own; the host does not take it.
+    std::string holder;
+    if (!m_genericShm->LockExclusive(holder)) {
+        kx::Format(m_errorText, sizeof m_errorText,
+                   "CSkylidDlg::InitialiseDialog\nAnother cockpit already uses segment %s: %s.\n"
+                   "Close it first, or start this one on other segments with --segment NAME",
+                   m_options.genericSegment.c_str(), holder.c_str());
+        return Fail(m_errorText, "CSkylidDlg::InitialiseDialog");
     }
     m_generic = m_genericShm->Content();
     m_trainingShm = std::make_unique<CTrnShm>(m_options.trainingSegment.c_str());
     if (!m_trainingShm->IsValid()) {
+        m_generic = nullptr;
         m_training = nullptr;
-        Fail(m_trainingShm->GetErrorText(), "CSkylidDlg::InitialiseDialog");
-        return false;
+        return Fail(m_trainingShm->GetErrorText(), "CSkylidDlg::InitialiseDialog");
     }
     m_training = m_trainingShm->Content();
 
@@ -103,25 +136,35 @@ bool CSkylidDlg::InitialiseDialog() {
     // 6. The drawing origin: right of the small black frame, below the border.
     m_origin = CPoint(kFrameWidth + 2, kBorderHeight + 2);
 
-    // 7. The initialisation file.
+    // 7. The initialisation file. Its failure is what stops start-up at
+    // the picture, and its own text says why.
+    bool iniRead = false;
+    char iniCause[256] = {};
     {
         CIniRead ini(m_generic, m_options.iniFile.c_str());
-        if (ini.ReadIniFile(kRequiredItems)) {
+        iniRead = ini.ReadIniFile(kRequiredItems);
+        if (iniRead) {
             kx::StrCopy(m_mainPicture, ini.GetMainPicture());
             generic::kCockpitBitmapPath.Read(m_generic, m_bitmapDirectory,
                                              sizeof m_bitmapDirectory);
+        } else {
+            kx::StrCopy(iniCause, ini.GetErrorText());
         }
     }
     ReadViewOptions();
     banner->AddProgress(10);
 
     // 8, 9. The off-screen picture of the whole cockpit.
+    if (!iniRead) {
+        kx::Format(m_errorText, sizeof m_errorText,
+                   "CIniRead::ReadIniFile\nThe initialisation file %s cannot be used:\n%s",
+                   m_options.iniFile.c_str(), iniCause);
+        return FailStart(*banner, m_errorText, "CSkylidDlg::InitialiseDialog");
+    }
     if (!LoadPicture(m_mainPicture)) {
-        kx::MessageBox(m_errorText, "THE_CLASS_DEF::UpdateDisplay");
-        m_notReady = 1;
-        banner->SetMessage("Unable tp load main picture");
-        banner->SetFailure();
-        return false;
+        char message[1024];
+        kx::Format(message, sizeof message, "Unable tp load main picture\n%s", m_errorText);
+        return FailStart(*banner, message, "THE_CLASS_DEF::UpdateDisplay");
     }
 
     // 10.
@@ -136,10 +179,9 @@ bool CSkylidDlg::InitialiseDialog() {
         m_manager.SetMcduRefresh(true);
     m_manager.SetMcduDisplay(&m_display, banner.get());
     if (!m_manager.Initialise(m_bitmapDirectory)) {
-        banner->SetMessage(m_manager.GetErrorText());
-        banner->SetFailure();
-        kx::StrCopy(m_errorText, m_manager.GetErrorText());
-        return false;
+        kx::Format(m_errorText, sizeof m_errorText, "%s%s", m_manager.GetErrorText(),
+                   m_manager.GetFailureDetail());
+        return FailStart(*banner, m_errorText, "CSkylidDlg::InitialiseDialog");
     }
 
     // 13.
@@ -161,6 +203,7 @@ bool CSkylidDlg::InitialiseDialog() {
 
     // 17.
     m_notReady = 0;
+    ShowWaitingHint(true);
     return true;
 }
 
@@ -193,8 +236,10 @@ bool CSkylidDlg::LoadPicture(const char* file) {
         return true;  // loaded once
     CBitmapFile bitmap;
     if (!bitmap.Load(file)) {
+        // The path as found on disk (slashes, letter case), else as given.
         kx::Format(m_errorText, sizeof m_errorText, "THE_CLASS_DEF::LoadPicture\n%s\n%s",
-                   file ? file : "", bitmap.GetReason().c_str());
+                   bitmap.Path().empty() ? (file ? file : "") : bitmap.Path().c_str(),
+                   bitmap.GetReason().c_str());
         return false;
     }
     m_picture = bitmap.Image()->copy();
@@ -217,13 +262,20 @@ void CSkylidDlg::RefreshWindowRect() {
     m_windowRect = CRect(0, 0, width(), height());
 }
 
+// The loop runs inside the click that started it; a close handled by its
+// own pumping stops it, and it is deleted here once Run has returned.
 void CSkylidDlg::StartRealTime() {
+    if (m_stop)
+        return;  // closing has begun
     if (!m_loop) {
-        kx::MessageBox("RT Loop Object is NULL", "CSkylidDlg::StartRealTime");
+        kx::StopBox("RT Loop Object is NULL", "CSkylidDlg::StartRealTime");
         return;
     }
+    ShowWaitingHint(false);
+    m_loopRunning = true;
     m_loop->Start();
     m_loop->Run();
+    m_loopRunning = false;
     m_loop->GetStatistics(m_statistics);
     m_haveStatistics = true;
     m_loop.reset();
@@ -234,6 +286,7 @@ void CSkylidDlg::FrameUpdate() {
         return;
     ++m_frameCounter;
     generic::kFrameCounter.Write(m_generic, m_frameCounter);
+    CBaseCockpitControl::SetIteration(m_frameCounter);
     if (m_firstFrame) {
         m_firstFrame = false;
         return;
@@ -326,6 +379,15 @@ void CSkylidDlg::Publish() {
     CPanelMouse::SetMousePoint(m_mouse.x, m_mouse.y);
 }
 
+void CSkylidDlg::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (m_notReady != 0)
+        return;
+    RefreshWindowRect();
+    ClampScroll();
+    Publish();
+}
+
 void CSkylidDlg::PollKeyboard() {
     if (!isVisible() || isMinimized())
         return;
@@ -356,7 +418,10 @@ void CSkylidDlg::ShutDown() {
     if (m_closed)
         return;
     m_closed = true;
-    if (m_frameCounter == 0)
+    // A loop that is running is deleted by StartRealTime when Run returns;
+    // the frame counter cannot tell (a close may be handled before the first
+    // iteration).
+    if (!m_loopRunning)
         m_loop.reset();
     // The generic segment first, then the training segment.
     CBasePanel::SetSharedMemory(nullptr);
@@ -417,9 +482,14 @@ void CSkylidDlg::mouseDoubleClickEvent(QMouseEvent* event) {
     }
 }
 
+// Only a vertical turn counts; a horizontal wheel or a sideways touchpad
+// scroll would otherwise turn the knob under the pointer.
 void CSkylidDlg::wheelEvent(QWheelEvent* event) {
-    m_mouse.code = event->angleDelta().y() >= 0 ? MouseEvent::kWheelAway : MouseEvent::kWheelToward;
+    const QPoint delta = event->angleDelta();
     event->accept();
+    if (delta.y() == 0 || std::abs(delta.x()) > std::abs(delta.y()))
+        return;
+    m_mouse.code = delta.y() >= 0 ? MouseEvent::kWheelAway : MouseEvent::kWheelToward;
 }
 
 void CSkylidDlg::mouseMoveEvent(QMouseEvent* event) {
@@ -429,8 +499,9 @@ void CSkylidDlg::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     StoreMouse(p.x(), p.y());
     if (m_mouse.code == MouseEvent::kLeftPress) {
-        if (m_mouse.x < kDragEdge || m_mouse.y < kDragEdge || m_mouse.x > kDragRight ||
-            m_mouse.y > kDragBottom) {
+        if (m_mouse.x < kDragEdge || m_mouse.y < kDragEdge ||
+            m_mouse.x > width() - m_origin.x - kDragEdge ||
+            m_mouse.y > height() - m_origin.y - kDragEdge) {
             m_mouse.code = MouseEvent::kNone;
         }
         ScrollBy(m_previousMouse.x - p.x(), m_previousMouse.y - p.y());
@@ -451,6 +522,25 @@ void CSkylidDlg::keyReleaseEvent(QKeyEvent* event) {
         m_keysDown.remove(event->key());
 }
 
+// A key released while another window has the focus never reaches this one:
+// forget every held key when the focus goes, or the view would keep
+// scrolling when the window comes back.
+void CSkylidDlg::focusOutEvent(QFocusEvent* event) {
+    m_keysDown.clear();
+    QWidget::focusOutEvent(event);
+}
+
+void CSkylidDlg::hideEvent(QHideEvent* event) {
+    m_keysDown.clear();
+    QWidget::hideEvent(event);
+}
+
+void CSkylidDlg::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        m_keysDown.clear();
+    QWidget::changeEvent(event);
+}
+
 void CSkylidDlg::closeEvent(QCloseEvent* event) {
     ShutDown();
     event->accept();
@@ -469,6 +559,14 @@ void CSkylidDlg::paintEvent(QPaintEvent*) {
         return;  // the host froze it
     m_display.SetDrawingSurface(m_dc.get());
     m_manager.Draw(m_dc.get());
+    // The picture from the scroll position on; everything around it (the
+    // margins and, in a large window, the area past the picture's end) is
+    // painted too, or it would show whatever was there before.
+    const QRect shown(m_origin.x, m_origin.y, m_picture.width() - m_scroll.x,
+                      m_picture.height() - m_scroll.y);
+    painter.setClipRegion(QRegion(rect()).subtracted(QRegion(shown)));
+    painter.fillRect(rect(), palette().window());
+    painter.setClipping(false);
     painter.fillRect(QRect(0, 0, kFrameWidth, kFrameHeight), Qt::black);
     painter.drawImage(QPoint(m_origin.x, m_origin.y), m_picture,
                       QRect(m_scroll.x, m_scroll.y, m_picture.width(), m_picture.height()));

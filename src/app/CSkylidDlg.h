@@ -64,6 +64,11 @@ class CSkylidDlg : public QWidget, public IFrameOwner {
 
     // For the program's end and the tests.
     bool IsReady() const { return m_notReady == 0; }
+    // The window was closed (a close or a signal may arrive while start-up
+    // shows a message box; start-up then ends without touching the segments).
+    bool IsClosed() const { return m_closed; }
+    bool IsLoopRunning() const { return m_loopRunning; }
+    int HeldKeyCount() const { return static_cast<int>(m_keysDown.size()); }
     const char* GetErrorText() const { return m_errorText; }
     const std::string& GetCaption() const { return m_caption; }
     int GetFrameCounter() const { return m_frameCounter; }
@@ -89,6 +94,10 @@ class CSkylidDlg : public QWidget, public IFrameOwner {
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -98,7 +107,9 @@ class CSkylidDlg : public QWidget, public IFrameOwner {
     void InitialiseView();
     void ReadViewOptions();
     void RefreshWindowRect();
-    void Fail(const char* text, const char* caption);
+    bool Fail(const char* text, const char* caption);
+    bool FailStart(KxBanner& banner, const char* bannerText, const char* caption);
+    void ShowWaitingHint(bool waiting);
 
     DialogOptions m_options;
     kx::IClock& m_clock;
@@ -121,6 +132,7 @@ class CSkylidDlg : public QWidget, public IFrameOwner {
     std::string m_caption;
 
     int m_notReady = 1;
+    bool m_loopRunning = false;
     bool m_stop = false;
     bool m_closed = false;
     bool m_firstFrame = true;

@@ -115,6 +115,11 @@ int CSkylidApp::Run(int argc, char** argv) {
             stats = true;
         } else if (arg == "--segment" && i + 1 < argc) {
             options.genericSegment = argv[++i];
+            std::string error;
+            if (!CheckSegmentName(options.genericSegment, error)) {
+                std::fprintf(stderr, "skylid: %s (see skylid --help)\n", error.c_str());
+                return 2;
+            }
             options.trainingSegment = options.genericSegment + "_Trn";
         } else if (arg == "--ini" && i + 1 < argc) {
             options.iniFile = argv[++i];
@@ -129,9 +134,20 @@ int CSkylidApp::Run(int argc, char** argv) {
         options.iniFile = DefaultIni();
 
     QApplication app(argc, argv);
+    // The window system has adopted the user's locale; dates and numbers in
+    // the program's own texts stay as they are everywhere.
+    kx::KeepCLocale();
     CSkylidDlg dialog(options);
     CloseOnSignals(dialog);
-    dialog.InitialiseDialog();
+    // A failed start ends the program once its box has been answered (the
+    // banner and the box have shown the cause); a close or a signal during
+    // start-up ends it too.
+    if (!dialog.InitialiseDialog()) {
+        std::fprintf(stderr, "skylid: start-up failed:\n%s\n", dialog.GetErrorText());
+        return 1;
+    }
+    if (dialog.IsClosed())
+        return 1;
     dialog.show();
     int result = app.exec();
     if (stats) {

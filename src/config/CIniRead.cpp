@@ -252,6 +252,20 @@ void CIniRead::ReadIterationRate() {
     if (!ReadOption("IterationRate", inifield::kIterationRate)) {
         m_report.ReportError("Iteration rate no specified", m_lookupError.c_str(),
                              "Default value used, if required");
+        return;
+    }
+    // A value that does not start with a digit is stored as 0 like any
+    // other, but the trainer should learn that it was not understood.
+    const char* text = m_value;
+    while (*text == ' ' || *text == '\t')
+        ++text;
+    if (*text == '+' || *text == '-')
+        ++text;
+    if (*text < '0' || *text > '9') {
+        char detail[Ini_File_Reader::kLineSize + 32];
+        kx::Format(detail, sizeof detail, "IterationRate = %s is not a number", m_value);
+        m_report.ReportError("Iteration rate not a number", detail,
+                             "Default value used, if required");
     }
 }
 

@@ -20,6 +20,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "controls/CPanelMouse.h"
 #include "controls/MouseEvent.h"
@@ -120,6 +121,17 @@ class CBaseCockpitControl : public Kx_ErrorReport {
     int GetY() const { return m_y; }
     ControlType GetKind() const { return m_kind; }
     bool IsImageLoaded(int slot) const;
+    // A loaded slot's picture file (as found on disk) and size.
+    const std::string& GetImagePath(int slot) const { return m_images[slot].bitmap.Path(); }
+    CSize GetImageSize(int slot) const {
+        return CSize(m_images[slot].width, m_images[slot].height);
+    }
+
+    // The number of the real-time loop's current iteration, program-wide
+    // (the main dialog sets it at every iteration). Controls that must hold
+    // a short input for the host to see it count with it.
+    static void SetIteration(std::int32_t iteration) { s_iteration = iteration; }
+    static std::int32_t GetIteration() { return s_iteration; }
     bool IsAnyImageLoaded() const { return m_anyLoaded; }
     // The first picture that failed to load ("" when none did).
     const char* GetFailedName() const { return m_failedName; }
@@ -186,6 +198,8 @@ class CBaseCockpitControl : public Kx_ErrorReport {
     bool m_hasFailedName = false;
 
   private:
+    static inline std::int32_t s_iteration = 0;
+
     void DrawIndexed(CDC* dc, int count);
     void DrawGuard(CDC* dc);
     bool ApplyValidity(const ControlDefinition& definition);

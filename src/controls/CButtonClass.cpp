@@ -109,8 +109,11 @@ void CButtonClass::HandleMouse(const MouseEvent& event) {
     const bool wasPress = m_lastEventCode == MouseEvent::kLeftPress;
     switch (m_pressState) {
         case kOut:
-            if (press && !wasPress)
+            if (press && !wasPress) {
                 m_pressState = kHeld;
+                if (m_momentary)
+                    m_pressIteration = GetIteration();
+            }
             break;
         case kHeld:
             if (!press && wasPress)
@@ -124,6 +127,16 @@ void CButtonClass::HandleMouse(const MouseEvent& event) {
             break;
     }
     m_lastEventCode = event.code;
+}
+
+// The press was made during iteration n (the counter still shows n); the
+// host sees it through iterations n + 1 and n + 2 whatever the release does.
+// Iteration 0 means that no loop runs (start-up, or a panel driven on its
+// own): a press then lasts exactly as long as the button is held.
+bool CButtonClass::IsPressShown() const {
+    const std::int32_t now = GetIteration();
+    return m_momentary && m_pressIteration > 0 && now >= m_pressIteration &&
+           now <= m_pressIteration + kPressIterations;
 }
 
 void CButtonClass::DrawButton(CDC* dc) {

@@ -67,7 +67,8 @@ class CButtonClass : public CBaseCockpitControl {
     // Forces the press state (in or out) and shows it at once.
     void SetPressed(bool pressed);
 
-    bool IsPressed() const { return m_pressState != kOut; }
+    // In, or a momentary press still being shown (see HandleMouse).
+    bool IsPressed() const { return m_pressState != kOut || IsPressShown(); }
     void SetLocked(bool locked) { m_locked = locked; }
     bool IsLocked() const { return m_locked; }
     int GetButtonId() const { return m_buttonId; }
@@ -83,6 +84,7 @@ class CButtonClass : public CBaseCockpitControl {
 
   protected:
     void HandleMouse(const MouseEvent& event);
+    bool IsPressShown() const;
     void ShowLegendPicture();
     void ShowOnOffPicture();
 
@@ -93,4 +95,11 @@ class CButtonClass : public CBaseCockpitControl {
     std::int32_t m_buttonId = 0;
     bool m_locked = false;
     std::int32_t m_lastEventCode = MouseEvent::kNone;
+    // A momentary press is published until this iteration has passed, however
+    // short the click: a host that looks 20 times a second must see it.
+    std::int32_t m_pressIteration = -1;
+
+  public:
+    // The loop iterations for which a momentary press stays published.
+    static constexpr int kPressIterations = 2;
 };

@@ -28,6 +28,18 @@ LogFileClass::LogFileClass(const char* fileName) {
     SetFileName(fileName);
 }
 
+// The 24-character date of the log's opening banner, "Tue Dec  8 12:56:36
+// 2026", then a line feed. The names are English whatever the user's locale.
+void LogFileClass::FormatDate(const std::tm& t, char* out, std::size_t size) {
+    static constexpr const char* kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const int day = t.tm_wday >= 0 && t.tm_wday < 7 ? t.tm_wday : 0;
+    const int month = t.tm_mon >= 0 && t.tm_mon < 12 ? t.tm_mon : 0;
+    kx::Format(out, size, "%s %s %2d %02d:%02d:%02d %04d\n", kDays[day], kMonths[month], t.tm_mday,
+               t.tm_hour, t.tm_min, t.tm_sec, t.tm_year + 1900);
+}
+
 void LogFileClass::StoreFileName(const char* fileName) {
     m_noFileName = fileName == nullptr || fileName[0] == '\0';
     kx::StrCopy(m_fileName, fileName);
@@ -67,7 +79,7 @@ void LogFileClass::Open() {
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    std::strftime(when, sizeof when, "%a %b %e %H:%M:%S %Y\n", &local);
+    FormatDate(local, when, sizeof when);
     WriteLine(kBanner);
     WriteLine(when);
     WriteLine("\n");

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdio>
+#include <ctime>
 #include <string>
 
 #include "log/Kx_ErrorReport.h"
@@ -32,6 +33,9 @@ class LogFileClass {
     static bool IsLoggingEnabled();
     static bool IsOpen();
     static const char* GetLogFileName();
+    // The opening banner's date: 24 characters and a line feed, English
+    // names whatever the locale.
+    static void FormatDate(const std::tm& t, char* out, std::size_t size);
 
     void WriteLine(const char* text);
     void WriteCString(const std::string& text);

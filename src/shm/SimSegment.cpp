@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <thread>
 
@@ -47,6 +48,16 @@ const SegmentDefinition kTraining{CTrnShm::kName,        CTrnShm::kSize,
 
 }  // namespace
 
+bool CheckSegmentName(const std::string& name, std::string& error) {
+    const std::size_t longest = BaseSharedMemory::kNameSize - 1 - std::strlen("_Trn");
+    if (name.empty() || name.size() > longest || name.find('/') != std::string::npos) {
+        error =
+            "--segment needs a name of 1 to " + std::to_string(longest) + " characters without '/'";
+        return false;
+    }
+    return true;
+}
+
 Gensim_Shm::Gensim_Shm(const char* segmentName) : SimSegment(kGeneric, segmentName) {}
 CTrnShm::CTrnShm(const char* segmentName) : SimSegment(kTraining, segmentName) {}
 
@@ -59,7 +70,19 @@ SimSegment::SimSegment(const SegmentDefinition& definition, const char* segmentN
                 return;
             case Outcome::Failed:
                 return;
-            case Outcome::Dead:  // a segment on its way out: make a new one
+            case Outcome::Dead:
+                // A segment on its way out: its last user removes it in a
+                // moment. One that stays with a count of 0 is left over:
+                // remove it and make a new one.
+                PauseBriefly();
+                if (round > 0) {
+                    RemoveIfSame();
+                    m_notice = std::string(GetName()) +
+                               ": a segment with an attach count of 0 was left over; removed "
+                               "and made anew";
+                    std::fprintf(stderr, "%s: %s\n", m_def.constructorName, m_notice.c_str());
+                }
+                break;
             case Outcome::Missing:
                 break;
         }
@@ -116,8 +139,8 @@ SimSegment::Outcome SimSegment::AttachExisting() {
         if (GetLastErrorCode() == ENOENT)
             return Outcome::Missing;
         if (GetLastErrorCode() != EINVAL || TimedOut(start, s_creationWaitMs)) {
-            // The size refusal already explains itself; keep its text.
-            if (GetLastErrorCode() == EINVAL) {
+            // A refused owner, mode or size already explains itself.
+            if (IsFailureExplained()) {
                 std::string detail = Kx_ErrorReport::GetErrorText();
                 FailText(detail.c_str());
             } else {
@@ -137,11 +160,22 @@ SimSegment::Outcome SimSegment::AttachExisting() {
            !TimedOut(start, s_creationWaitMs)) {
         PauseBriefly();
     }
+    // A segment that no process maps any more was left by one that was
+    // killed: its fields and its counter mean nothing now.
+    if (!IsUsedElsewhere())
+        return RemoveStale("no process uses it any more");
+
     std::size_t len = kx::BoundedLength(version, kVersionFieldSize);
     m_versionMatch =
         len == std::strlen(m_def.versionText) && std::memcmp(version, m_def.versionText, len) == 0;
     if (!m_versionMatch) {
-        SetError(m_def.constructorName, "Shared Memory Version Mismatch\nPlease rebuild software");
+        char detail[256];
+        kx::Format(detail, sizeof detail,
+                   "Shared Memory Version Mismatch\nPlease rebuild software\n"
+                   "Segment %s is in use by a program of another build: stop it, or remove the "
+                   "segment (rm /dev/shm/%s)",
+                   GetName(), GetName());
+        SetError(m_def.constructorName, detail);
         return Outcome::Attached;
     }
     std::int32_t before = __atomic_fetch_add(Counter(), 1, __ATOMIC_ACQ_REL);
@@ -155,6 +189,19 @@ SimSegment::Outcome SimSegment::AttachExisting() {
         return Outcome::Dead;
     }
     return Outcome::Attached;
+}
+
+SimSegment::Outcome SimSegment::RemoveStale(const char* why) {
+    std::int32_t count = GetAttachCount();
+    m_attached = false;
+    m_versionMatch = false;
+    m_content = nullptr;
+    Release();
+    RemoveIfSame();
+    m_notice = std::string(GetName()) + ": a stale segment (attach count " + std::to_string(count) +
+               ", " + why + ") was removed and made anew";
+    std::fprintf(stderr, "%s: %s\n", m_def.constructorName, m_notice.c_str());
+    return Outcome::Missing;
 }
 
 bool SimSegment::CreateNew() {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "shm/BaseSharedMemory.h"
 #include "shm/ShmField.h"
@@ -36,6 +37,10 @@ class SimSegment : public BaseSharedMemory {
     std::uint8_t* Content() const { return m_content; }
     std::int32_t GetAttachCount() const;
 
+    // What attaching found and mended on the way (a stale segment removed and
+    // made anew); empty when nothing. Also written on standard error.
+    const std::string& GetNotice() const { return m_notice; }
+
     // How long an attaching process waits for a creator that is still
     // initialising the segment (its size or version text not yet written).
     static void SetCreationWaitMs(int ms) { s_creationWaitMs = ms; }
@@ -47,6 +52,7 @@ class SimSegment : public BaseSharedMemory {
   private:
     enum class Outcome { Attached, Missing, Dead, Failed };
     Outcome AttachExisting();
+    Outcome RemoveStale(const char* why);
     bool CreateNew();
     void FailText(const char* detail);
     std::int32_t* Counter() const;
@@ -56,6 +62,7 @@ class SimSegment : public BaseSharedMemory {
     bool m_versionMatch = false;
     bool m_creator = false;
     std::uint8_t* m_content = nullptr;
+    std::string m_notice;
 
     static int s_creationWaitMs;
 };
@@ -81,6 +88,12 @@ class CTrnShm : public SimSegment {
 
     explicit CTrnShm(const char* segmentName = kName);
 };
+
+// Checks a segment name given on a command line (--segment) for the generic
+// segment; the training segment is named after it with "_Trn". Refuses an
+// empty name, one holding "/", and one so long that either name would be cut.
+// False with the reason in error.
+bool CheckSegmentName(const std::string& name, std::string& error);
 
 // Fields of the generic segment and of the training segment.
 template <typename T>

@@ -2,15 +2,20 @@
 
 #include <QMouseEvent>
 #include <QTest>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "PanelArt.h"
 #include "app/CSkylidDlg.h"
 #include "banner/ViewInitialise.h"
 #include "panels/ElectricalLayout.h"
+#include "platform/KxClock.h"
+#include "platform/KxSystem.h"
 #include "shm/GenericLayout.h"
 #include "support/TestSupport.h"
 
@@ -107,10 +112,14 @@ TEST_F(DialogTest, MissingMainPictureLeavesAnInertWindow) {
     std::uint8_t* segment = dialog.Segment();
     ASSERT_NE(segment, nullptr);
     EXPECT_EQ(generic::kStartupFailed.Read(segment), 1);
-    char message[128];
+    char message[1024];
     generic::kBannerMessage.Read(segment, message, sizeof message);
-    EXPECT_STREQ(message, "Unable tp load main picture");
-    EXPECT_EQ(std::string(dialog.GetErrorText()).rfind("THE_CLASS_DEF::LoadPicture\n", 0), 0u);
+    // The initialisation file names a picture that is not there: that is
+    // the cause shown, with the path.
+    const std::string cause =
+        "Tag >MainPicture< identifies >" + (s_art->Path() / "Missing.bmp").string() + "<";
+    EXPECT_NE(std::string(message).find(cause), std::string::npos) << message;
+    EXPECT_NE(std::string(dialog.GetErrorText()).find(cause), std::string::npos);
     // Clicks neither dispatch nor start the loop.
     dialog.resize(800, 600);
     Click(dialog, Qt::LeftButton, QPoint(100, 100));
@@ -224,7 +233,7 @@ TEST_F(DialogTest, DraggingScrollsAndEndsNearTheEdges) {
     EXPECT_EQ(dialog.GetScroll(), CPoint(start.x + 20, start.y + 10 + 390 - nearTop));
 }
 
-TEST_F(DialogTest, SecondCockpitOnTheSameSegmentCountsIn) {
+TEST_F(DialogTest, SecondCockpitOnTheSameSegmentIsRefused) {
     std::string ini = WriteIni("two.ini", (s_art->Path() / "Cockpit.bmp").string());
     DialogOptions options = Options(ini);
     auto first = std::make_unique<CSkylidDlg>(options);
@@ -232,11 +241,288 @@ TEST_F(DialogTest, SecondCockpitOnTheSameSegmentCountsIn) {
     EXPECT_EQ(generic::kAttachCounter.Read(first->Segment()), 1);
     {
         CSkylidDlg second(options);
-        ASSERT_TRUE(second.InitialiseDialog());
-        EXPECT_EQ(generic::kAttachCounter.Read(first->Segment()), 2);
-        second.ShutDown();
+        EXPECT_FALSE(second.InitialiseDialog());
+        EXPECT_FALSE(second.IsReady());
+        std::string text = second.GetErrorText();
+        EXPECT_NE(text.find("Another cockpit already uses segment " + options.genericSegment),
+                  std::string::npos)
+            << text;
+        EXPECT_NE(text.find("(pid " + std::to_string(::getpid()) + ")"), std::string::npos)
+            << "names the first: " << text;
     }
     EXPECT_EQ(generic::kAttachCounter.Read(first->Segment()), 1);
+    first.reset();
+    CSkylidDlg third(options);
+    EXPECT_TRUE(third.InitialiseDialog()) << "the first one's lock ends with it";
+}
+
+// Faults of the running shell ----------------------------------------------
+
+namespace {
+CSkylidDlg* g_closeInBox = nullptr;
+void CloseWhileTheBoxIsOpen(const char*) {
+    if (g_closeInBox != nullptr)
+        g_closeInBox->close();  // what SIGTERM does from inside the box's loop
+}
+}  // namespace
+
+TEST_F(DialogTest, CloseDuringAStartUpBoxEndsStartUpCleanly) {
+    std::string ini = WriteIni("boxclose.ini", (s_art->Path() / "Missing.bmp").string());
+    std::string noPicture = (s_art->Path() / "nopicture.ini").string();
+    testsupport::WriteFile(noPicture,
+                           "[DIRECTORY_PATHS]\nCockpitPanelBitMaps = /tmp\n"
+                           "[OPTIONS]\nBannerProgram = /bin/true\n");
+    for (const std::string& file : {ini, noPicture}) {
+        CSkylidDlg dialog(Options(file));
+        g_closeInBox = &dialog;
+        kx::SetMessageBoxObserver(CloseWhileTheBoxIsOpen);
+        EXPECT_FALSE(dialog.InitialiseDialog());
+        kx::SetMessageBoxObserver(nullptr);
+        g_closeInBox = nullptr;
+        EXPECT_TRUE(dialog.IsClosed()) << file;
+        EXPECT_EQ(dialog.Segment(), nullptr) << file;
+    }
+}
+
+TEST_F(DialogTest, CloseQueuedBeforeTheFirstIterationEndsTheLoop) {
+    std::string ini = WriteIni("queued.ini", (s_art->Path() / "Cockpit.bmp").string());
+    kx::FakeClock clock;
+    DialogOptions options = Options(ini);
+    options.clock = &clock;
+    CSkylidDlg dialog(options);
+    dialog.resize(800, 600);
+    ASSERT_TRUE(dialog.InitialiseDialog());
+    QMetaObject::invokeMethod(
+        &dialog, [&dialog] { dialog.close(); }, Qt::QueuedConnection);
+    // The first click starts the loop, whose first pass handles the close.
+    QTest::mousePress(&dialog, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    EXPECT_TRUE(dialog.IsClosed());
+    EXPECT_FALSE(dialog.IsLoopRunning());
+    EXPECT_EQ(dialog.Loop(), nullptr);
+    EXPECT_TRUE(dialog.HasLoopStatistics());
+    EXPECT_EQ(dialog.GetFrameCounter(), 0);
+}
+
+TEST_F(DialogTest, EachFailedStartNamesItsCause) {
+    const auto& art = s_art->Path();
+    struct Case {
+        std::string ini;
+        std::vector<std::string> expected;  // parts of the error text
+    };
+    testsupport::WriteFile(art / "empty.ini", "");
+    testsupport::WriteFile(art / "garbage.ini", "\x01\x02 not an ini file at all\n[[[\n");
+    testsupport::WriteFile(art / "nobitmaps.ini",
+                           "[FILES]\nMainPicture = " + (art / "Cockpit.bmp").string() + "\n");
+    std::filesystem::create_directories(art / "Folder.bmp");
+    // A main picture cut short: its header promises more than the file holds.
+    std::string whole = testsupport::ReadFile(art / "Cockpit.bmp");
+    testsupport::WriteFile(art / "Short.bmp", whole.substr(0, whole.size() / 2));
+    const Case cases[] = {
+        {(art / "absent.ini").string(),
+         {"The initialisation file " + (art / "absent.ini").string() + " cannot be used"}},
+        {(art / "empty.ini").string(), {"Tag >CockpitPanelBitMaps<"}},
+        {(art / "garbage.ini").string(), {"Tag >CockpitPanelBitMaps<"}},
+        {(art / "nobitmaps.ini").string(), {"Tag >CockpitPanelBitMaps<", "nobitmaps.ini"}},
+        {WriteIni("nomain.ini", ""), {"Tag >MainPicture<"}},
+        {WriteIni("folder.ini", (art / "Folder.bmp").string()),
+         {"Tag >MainPicture< identifies >" + (art / "Folder.bmp").string() + "<"}},
+        {WriteIni("notbmp.ini", (art / "garbage.ini").string()),
+         {"THE_CLASS_DEF::LoadPicture\n" + (art / "garbage.ini").string(),
+          "Not a readable Windows bitmap"}},
+        {WriteIni("short.ini", (art / "Short.bmp").string()),
+         {(art / "Short.bmp").string(), "The file is shorter than its header says"}},
+    };
+    for (const Case& c : cases) {
+        CSkylidDlg dialog(Options(c.ini));
+        EXPECT_FALSE(dialog.InitialiseDialog()) << c.ini;
+        std::string text = dialog.GetErrorText();
+        for (const std::string& part : c.expected)
+            EXPECT_NE(text.find(part), std::string::npos) << c.ini << ":\n" << text;
+        EXPECT_EQ(kx::LastMessageBoxText(), text) << "the box shows the same cause";
+        // The banner says it too.
+        char message[1024];
+        ASSERT_NE(dialog.Segment(), nullptr);
+        generic::kBannerMessage.Read(dialog.Segment(), message, sizeof message);
+        EXPECT_NE(std::string(message).find(c.expected.back()), std::string::npos) << c.ini << ":\n"
+                                                                                   << message;
+    }
+}
+
+// Control pictures that are not what they claim: one cut short, one far
+// larger than its panel's place.
+TEST_F(DialogTest, BrokenControlPicturesStopStartUpNamingTheFile) {
+    struct Case {
+        const char* name;
+        std::function<void(const std::filesystem::path&)> spoil;
+        const char* cause;
+    };
+    const Case cases[] = {
+        {"short",
+         [](const std::filesystem::path& file) {
+             std::string whole = testsupport::ReadFile(file);
+             testsupport::WriteFile(file, whole.substr(0, whole.size() - 40));
+         },
+         "The file is shorter than its header says"},
+        {"huge",
+         [](const std::filesystem::path& file) {
+             testsupport::WriteSolidBmp(file, 2000, 2000, RGB(255, 0, 0));
+         },
+         "is 2000 x 2000 pixels"},
+    };
+    for (const Case& c : cases) {
+        testsupport::TempDir copy;
+        std::filesystem::copy(s_art->Path() / "Bitmaps", copy.Path() / "Bitmaps",
+                              std::filesystem::copy_options::recursive);
+        std::filesystem::path spoilt;
+        for (const auto& entry :
+             std::filesystem::recursive_directory_iterator(copy.Path() / "Bitmaps")) {
+            if (entry.path().filename() == "NoneOut.bmp" &&
+                entry.path().string().find("FaultOff") != std::string::npos) {
+                spoilt = entry.path();
+            }
+        }
+        ASSERT_FALSE(spoilt.empty());
+        c.spoil(spoilt);
+        std::string ini = (copy.Path() / "spoilt.ini").string();
+        testsupport::WriteFile(
+            ini, "[DIRECTORY_PATHS]\nCockpitPanelBitMaps = " + (copy.Path() / "Bitmaps").string() +
+                     "\n[FILES]\nMainPicture = " + (s_art->Path() / "Cockpit.bmp").string() +
+                     "\n[OPTIONS]\nBannerProgram = /bin/true\n");
+        CSkylidDlg dialog(Options(ini));
+        EXPECT_FALSE(dialog.InitialiseDialog()) << c.name;
+        ASSERT_NE(dialog.Segment(), nullptr);
+        char message[1024];
+        generic::kBannerMessage.Read(dialog.Segment(), message, sizeof message);
+        EXPECT_NE(std::string(message).find(spoilt.string()), std::string::npos)
+            << c.name << ": the banner names the file as found on disk:\n"
+            << message;
+        EXPECT_NE(std::string(message).find(c.cause), std::string::npos) << c.name << message;
+        EXPECT_EQ(kx::LastMessageBoxText(), dialog.GetErrorText()) << "and a box shows it";
+    }
+}
+
+// A host sampling every 50 ms (once per iteration) sees every short press of
+// the momentary AVAIL/ON button (electrical button 10, panel (898, 500) +
+// (395, 145)) at least twice; the button still comes out.
+TEST_F(DialogTest, ShortMomentaryClickIsSeenByAHostSamplingAt20Hz) {
+    std::string ini = WriteIni("momentary.ini", (s_art->Path() / "Cockpit.bmp").string());
+    CSkylidDlg dialog(Options(ini));
+    dialog.resize(1100, 740);
+    ASSERT_TRUE(dialog.InitialiseDialog());
+    Frames(dialog, 20);
+    std::uint8_t* segment = dialog.Segment();
+    CPoint origin = dialog.GetOrigin();
+    QPoint at(898 + 395 + 17 - 605 + origin.x, 500 + 145 + 17 - 5 + origin.y);
+    const auto button10 = elec::kButtonState.Plus(10);
+    for (int click = 0; click < 10; ++click) {
+        Click(dialog, Qt::LeftButton, at);  // press and release between two iterations
+        int seen = 0;
+        int frames = 0;
+        for (; frames < 80; ++frames) {
+            Frames(dialog, 1);
+            if (button10.Read(segment) == 0)
+                break;
+            ++seen;
+        }
+        EXPECT_GE(seen, 2) << "click " << click;
+        EXPECT_LT(frames, 80) << "click " << click << ": the button never came out";
+    }
+}
+
+TEST_F(DialogTest, HeldKeysAreForgottenWhenTheWindowLosesTheFocus) {
+    std::string ini = WriteIni("keys.ini", (s_art->Path() / "Cockpit.bmp").string());
+    CSkylidDlg dialog(Options(ini));
+    ASSERT_TRUE(dialog.InitialiseDialog());
+    QTest::keyPress(&dialog, Qt::Key_Right);
+    EXPECT_EQ(dialog.HeldKeyCount(), 1);
+    // Released while another window has the focus: the release never comes.
+    QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(&dialog, &out);
+    EXPECT_EQ(dialog.HeldKeyCount(), 0);
+
+    QTest::keyPress(&dialog, Qt::Key_PageDown);
+    dialog.show();
+    dialog.hide();
+    EXPECT_EQ(dialog.HeldKeyCount(), 0) << "hidden";
+}
+
+TEST_F(DialogTest, SidewaysScrollIsNoWheelTurn) {
+    std::string ini = WriteIni("sideways.ini", (s_art->Path() / "Cockpit.bmp").string());
+    CSkylidDlg dialog(Options(ini));
+    ASSERT_TRUE(dialog.InitialiseDialog());
+    for (QPoint delta : {QPoint(120, 0), QPoint(-120, 0), QPoint(90, 10)}) {
+        QWheelEvent wheel(QPointF(50, 50), QPointF(50, 50), QPoint(), delta, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&dialog, &wheel);
+        EXPECT_EQ(dialog.GetMouseEvent().code, MouseEvent::kNone) << delta.x();
+    }
+    QWheelEvent up(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, 120), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&dialog, &up);
+    EXPECT_EQ(dialog.GetMouseEvent().code, MouseEvent::kWheelAway);
+}
+
+TEST_F(DialogTest, LargeWindowIsPaintedAndDraggedAllOver) {
+    std::string ini = WriteIni("large.ini", (s_art->Path() / "Cockpit.bmp").string());
+    CSkylidDlg dialog(Options(ini));
+    dialog.resize(2100, 1000);
+    ASSERT_TRUE(dialog.InitialiseDialog());
+    const QImage shot = dialog.grab().toImage();
+    const QRgb background = dialog.palette().window().color().rgb();
+    // The rows above the drawing origin, and the area past the picture's
+    // right end (a window this wide scrolls to 0: 2000 + 14).
+    EXPECT_EQ(shot.pixel(600, 1), background);
+    EXPECT_EQ(shot.pixel(2050, 500), background);
+    EXPECT_EQ(shot.pixel(1000, 500), qRgb(90, 90, 90)) << "the picture itself";
+
+    // A drag far beyond the old fixed limits (1100 x 730) goes on.
+    Frames(dialog, 1);
+    QTest::mousePress(&dialog, Qt::LeftButton, Qt::NoModifier, QPoint(1300, 900));
+    QMouseEvent move(QEvent::MouseMove, QPointF(1350, 950), QPointF(1350, 950), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&dialog, &move);
+    EXPECT_EQ(dialog.GetMouseEvent().code, MouseEvent::kLeftPress);
+    // Within 10 pixels of the right edge it ends.
+    QMouseEvent edge(QEvent::MouseMove, QPointF(2095, 950), QPointF(2095, 950), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&dialog, &edge);
+    EXPECT_EQ(dialog.GetMouseEvent().code, MouseEvent::kNone);
+}
+
+TEST_F(DialogTest, TitleSaysThatAClickStartsTheLoop) {
+    std::string ini = WriteIni("hint.ini", (s_art->Path() / "Cockpit.bmp").string());
+    kx::FakeClock clock;
+    DialogOptions options = Options(ini);
+    options.clock = &clock;
+    CSkylidDlg dialog(options);
+    ASSERT_TRUE(dialog.InitialiseDialog());
+    EXPECT_EQ(dialog.windowTitle().toStdString(),
+              dialog.GetCaption() + "  - click in the window to start");
+    QMetaObject::invokeMethod(
+        &dialog,
+        [&dialog] {
+            EXPECT_EQ(dialog.windowTitle().toStdString(), dialog.GetCaption());
+            dialog.close();
+        },
+        Qt::QueuedConnection);
+    QTest::mousePress(&dialog, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+}
+
+// The window system adopts the user's locale; the program's own numbers keep
+// their decimal point.
+TEST_F(DialogTest, NumbersStayInTheCLocaleUnderAnother) {
+    if (!testsupport::UseGermanLocale())
+        GTEST_SKIP() << "no German locale can be made here";
+    char german[16];
+    std::snprintf(german, sizeof german, "%.1f", 2.5);
+    kx::KeepCLocale();
+    char text[16];
+    kx::Format(text, sizeof text, "%.1f", 2.5);
+    const double parsed = std::strtod("2.5", nullptr);
+    testsupport::RestoreCLocale();
+    EXPECT_STREQ(german, "2,5") << "the German locale is in force";
+    EXPECT_STREQ(text, "2.5");
+    EXPECT_EQ(parsed, 2.5);
 }
 
 TEST_F(DialogTest, McduPagesReachTheScreensOnlyWithTheMcduRefreshOption) {

@@ -345,8 +345,16 @@ TEST_F(CIniReadTest, OptionsAreShortNumbers) {
     ASSERT_TRUE(readWith("IterationRate = 0000000020\nSmallFont =\n"));
     EXPECT_EQ(IntAt(seg, 2064), 20);
     EXPECT_EQ(IntAt(seg, 3732), 88);  // no font sizes without LargeFont
+    auto notANumber = [&] {
+        int count = 0;
+        for (const Entry& e : clock.Errors())
+            count += e.title == "Iteration rate not a number";
+        return count;
+    };
+    EXPECT_EQ(notANumber(), 0);
     ASSERT_TRUE(readWith("IterationRate = fast\n"));
     EXPECT_EQ(IntAt(seg, 2064), 0);
+    EXPECT_EQ(notANumber(), 1) << "a rate that is not a number says so on the banner";
     ASSERT_TRUE(readWith("IterationRate = 9999999999\n"));  // ten characters, too large
     EXPECT_EQ(IntAt(seg, 2064), INT32_MAX);
 }

@@ -110,11 +110,15 @@ TEST_F(CockpitE2E, DemoHostLightsTheButtonThatWasClicked) {
     view = looker->Content();
     ASSERT_NO_FATAL_FAILURE(StartCockpit(name));
     ASSERT_NO_FATAL_FAILURE(StartLoop());
-    e2e::Shot before = Shot();
-    EXPECT_EQ(elec::kBottomLight.Read(view), 0);
-    ClickAt(kButton0X, kButton0Y);
+    // Button 0 is a FAULT/OFF button: OFF (its lower legend) is lit while
+    // it is out, as on the aircraft, and goes dark when it is pushed in.
     EXPECT_TRUE(e2e::WaitFor([&] { return elec::kBottomLight.Read(view) == 1; }, 3s))
-        << "the demo lights a button that is in";
+        << "the demo lights OFF on a button that is out";
+    std::this_thread::sleep_for(300ms);
+    e2e::Shot before = Shot();
+    ClickAt(kButton0X, kButton0Y);
+    EXPECT_TRUE(e2e::WaitFor([&] { return elec::kBottomLight.Read(view) == 0; }, 3s))
+        << "and puts it out when the button is in";
     EXPECT_TRUE(Button0Changes(before, 5s));
     EXPECT_EQ(cockpit.Stop(SIGTERM, 10s), 0);
     EXPECT_EQ(demo.Stop(SIGTERM, 10s), 0);
@@ -190,4 +194,29 @@ TEST_F(CockpitE2E, McduTypesIntoTheScratchPadAndShowsTheHostsPage) {
         [&] { return Shot().Differences(before, left, top, left + 228, top + 40) > 20; }, 5s))
         << "the title appears on the screen";
     EXPECT_EQ(cockpit.Stop(SIGTERM, 10s), 0);
+}
+
+// A failed start ends the program with a non-zero status and its cause on
+// standard error; a bad --segment is a usage error.
+TEST_F(CockpitE2E, FailedStartsExitNonZeroWithTheirCause) {
+    std::vector<std::string> env = {"QT_QPA_PLATFORM=offscreen", "SKYLID_HEADLESS=1"};
+    auto run = [&](const std::string& arguments, int& status) {
+        return e2e::Run({"/bin/sh", "-c", std::string(SKYLID_BIN) + " " + arguments + " 2>&1"},
+                        &status, env);
+    };
+    const std::string missing = (s_dir->Path() / "absent.ini").string();
+    int status = 0;
+    std::string out =
+        run("--segment " + testsupport::UniqueSegmentName("e2efail") + " --ini " + missing, status);
+    EXPECT_EQ(status, 1) << out;
+    EXPECT_NE(out.find("start-up failed"), std::string::npos) << out;
+    EXPECT_NE(out.find("The initialisation file " + missing + " cannot be used"), std::string::npos)
+        << out;
+
+    for (const std::string& name : {std::string("''"), std::string("a/b"), std::string(60, 'x')}) {
+        out = run("--segment " + name + " --ini " + missing, status);
+        EXPECT_EQ(status, 2) << name << ": " << out;
+        EXPECT_NE(out.find("--segment needs a name of 1 to 59 characters"), std::string::npos)
+            << out;
+    }
 }

@@ -33,15 +33,19 @@ class ElectricalDemoTest : public ::testing::Test {
     double m_seconds = 0.0;
 };
 
-TEST_F(ElectricalDemoTest, TheLowerLegendFollowsEachButton) {
+// As on the aircraft: OFF lit while out (FAULT/OFF 0 1 2 7 8 9, dots/OFF 4),
+// ALTN lit while in (FAULT/ALTN 3), the bars of FAULT/dots 5 6 dark; no FAULT.
+TEST_F(ElectricalDemoTest, LegendsFollowTheButtonsAsOnTheAircraft) {
+    enum { OffWhileOut, OnWhileIn, Dark };
+    const int rule[10] = {OffWhileOut, OffWhileOut, OffWhileOut, OnWhileIn,   OffWhileOut,
+                          Dark,        Dark,        OffWhileOut, OffWhileOut, OffWhileOut};
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(Top(i), 0) << i;
-        EXPECT_EQ(Bottom(i), 0) << i;
-        Push(i, true);
-        EXPECT_EQ(Bottom(i), 1) << i;
-        EXPECT_EQ(Top(i), 0) << i;
         Push(i, false);
-        EXPECT_EQ(Bottom(i), 0) << i;
+        EXPECT_EQ(Top(i), 0) << i;
+        EXPECT_EQ(Bottom(i), rule[i] == OffWhileOut ? 1 : 0) << i << " out";
+        Push(i, true);
+        EXPECT_EQ(Top(i), 0) << i;
+        EXPECT_EQ(Bottom(i), rule[i] == OnWhileIn ? 1 : 0) << i << " in";
     }
 }
 
@@ -81,15 +85,15 @@ TEST_F(ElectricalDemoTest, WritesOnlyItsLightsAndDisplays) {
 }
 
 TEST_F(ElectricalDemoTest, ALightSetByHandStaysUntilTheDemosValueForItChanges) {
-    elec::kBottomLight.Plus(4).Write(View(), 1);  // button 2's lower legend
+    elec::kBottomLight.Plus(4).Write(View(), 0);  // button 2's OFF, lit by the demo
     elec::kTopLight.Plus(4).Write(View(), 1);     // and its FAULT legend
     Step();
     Step();
-    EXPECT_EQ(Bottom(2), 1);
+    EXPECT_EQ(Bottom(2), 0);
     EXPECT_EQ(Top(2), 1);
     Push(2, true);
     Push(2, false);
-    EXPECT_EQ(Bottom(2), 0) << "the button's change takes the lower legend back";
+    EXPECT_EQ(Bottom(2), 1) << "the button's change takes the lower legend back";
     EXPECT_EQ(Top(2), 1) << "the upper legend never changes in the demo";
 }
 

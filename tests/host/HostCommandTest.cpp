@@ -233,6 +233,13 @@ std::int32_t CounterOf(const std::string& name) {
 TEST(HostCommand, AnotherVersionOrASmallerSegmentIsRefused) {
     std::string other = testsupport::UniqueSegmentName("HostOther");
     MakeForeignSegment(other, Gensim_Shm::kSize, "Skylid generic segment definition rev 0.9.0");
+    // The program of that other version still runs (it maps the segment);
+    // a segment nobody maps would be stale and made anew.
+    int fd = ::shm_open(("/" + other).c_str(), O_RDONLY, 0);
+    ASSERT_GE(fd, 0);
+    void* otherProgram = ::mmap(nullptr, 4096, PROT_READ, MAP_SHARED, fd, 0);
+    ::close(fd);
+    ASSERT_NE(otherProgram, MAP_FAILED);
     for (std::vector<std::string> args : {std::vector<std::string>{"get", "SYS.FRAME_COUNTER"},
                                           {"set", "ELEC.LAMP_TEST", "1"},
                                           {"serve", "--seconds", "5"}}) {
@@ -245,6 +252,7 @@ TEST(HostCommand, AnotherVersionOrASmallerSegmentIsRefused) {
     }
     EXPECT_EQ(CounterOf(other), 3) << "a process of another version neither counts in nor out";
     EXPECT_FALSE(SegmentExists(other + "_Trn"));
+    ::munmap(otherProgram, 4096);
     ::shm_unlink(("/" + other).c_str());
 
     std::string small = testsupport::UniqueSegmentName("HostSmall");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 
 #include "support/TestSupport.h"
@@ -125,4 +126,37 @@ TEST_F(LogFileTest, UnwritableFileLeavesTheOpenErrorAndWritesNothing) {
               "InputFileClass::OpenInputFile\nNo such file or directory\n" + path);
     log.WriteLine("nothing");
     EXPECT_FALSE(log.Close());
+}
+
+// Under a German locale the log's date stays the 24-character English form.
+TEST_F(LogFileTest, DateIsEnglishWhateverTheLocale) {
+    if (!testsupport::UseGermanLocale())
+        GTEST_SKIP() << "no German locale can be made here";
+    LogFileClass::SetLoggingEnabled(true);
+    std::string path = dir / "german.log";
+    {
+        LogFileClass log(path.c_str());
+        log.Close();
+    }
+    testsupport::RestoreCLocale();
+    std::string text = testsupport::ReadFile(path);
+    std::size_t from = text.find('\n') + 2;
+    std::string date = text.substr(from, text.find('\n', from) - from);
+    EXPECT_EQ(date.size(), 24u) << date;
+    EXPECT_TRUE(std::regex_match(
+        date, std::regex("(Sun|Mon|Tue|Wed|Thu|Fri|Sat) (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|"
+                         "Oct|Nov|Dec) [ 123][0-9] [0-2][0-9]:[0-5][0-9]:[0-6][0-9] [0-9]{4}")))
+        << date;
+
+    std::tm t{};
+    t.tm_year = 2026 - 1900;
+    t.tm_mon = 11;
+    t.tm_mday = 8;
+    t.tm_wday = 2;
+    t.tm_hour = 7;
+    t.tm_min = 5;
+    t.tm_sec = 3;
+    char out[64];
+    LogFileClass::FormatDate(t, out, sizeof out);
+    EXPECT_STREQ(out, "Tue Dec  8 07:05:03 2026\n");
 }

@@ -110,7 +110,23 @@ TEST_F(ElectricalPanelTest, LatchingAndMomentaryButtonsReachTheirOutputBytes) {
     UpdateAt(avail, MouseEvent::kLeftPress);
     EXPECT_EQ(State(10), 1) << "held in";
     UpdateAt(avail, MouseEvent::kNone);
-    EXPECT_EQ(State(10), 0) << "springs back";
+    EXPECT_EQ(panel.Button(10).GetPressState(), CButtonClass::kOut) << "springs back";
+
+    // However short, a press stays published through the two iterations
+    // after the one it was made in, so that a host looking 20 times a
+    // second sees it; then the byte follows the button again.
+    CBaseCockpitControl::SetIteration(40);
+    UpdateAt(avail, MouseEvent::kLeftPress);
+    UpdateAt(avail, MouseEvent::kNone);
+    for (int iteration = 40; iteration <= 42; ++iteration) {
+        CBaseCockpitControl::SetIteration(iteration);
+        UpdateAt(avail, MouseEvent::kNone);
+        EXPECT_EQ(State(10), 1) << "iteration " << iteration;
+    }
+    CBaseCockpitControl::SetIteration(43);
+    UpdateAt(avail, MouseEvent::kNone);
+    EXPECT_EQ(State(10), 0);
+    CBaseCockpitControl::SetIteration(0);
 }
 
 TEST_F(ElectricalPanelTest, CoversLockTheirButtonsUntilOpened) {

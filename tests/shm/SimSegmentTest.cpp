@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "shm/GenericLayout.h"
@@ -52,6 +53,23 @@ void MakeForeignSegment(const std::string& name, std::size_t size, const char* v
         generic::kAttachCounter.Write(view, counter);
     ::munmap(view, size);
 }
+
+// Keeps a segment mapped, as a live host or cockpit would.
+struct Mapping {
+    void* view = MAP_FAILED;
+    explicit Mapping(const std::string& name) {
+        int fd = ::shm_open(("/" + name).c_str(), O_RDONLY, 0);
+        if (fd >= 0) {
+            view = ::mmap(nullptr, 4096, PROT_READ, MAP_SHARED, fd, 0);
+            ::close(fd);
+        }
+        EXPECT_NE(view, MAP_FAILED);
+    }
+    ~Mapping() {
+        if (view != MAP_FAILED)
+            ::munmap(view, 4096);
+    }
+};
 
 struct Pipe {
     int fd[2] = {-1, -1};
@@ -165,13 +183,20 @@ TEST(SimSegment, VersionMismatchIsReportedAndLeavesTheCounter) {
     std::string name = testsupport::UniqueSegmentName("mismatch");
     const char other[] = "Another revision of the segment definition";
     MakeForeignSegment(name, Gensim_Shm::kSize, other, sizeof other, 7);
+    Mapping otherBuild(name);  // the program of the other build still runs
     {
         Gensim_Shm segment(name.c_str());
         EXPECT_FALSE(segment.IsValid());
         EXPECT_TRUE(segment.IsAttached());
-        EXPECT_STREQ(
-            segment.GetErrorText(),
-            "Gensim_Shm::Gensim_Shm\nShared Memory Version Mismatch\nPlease rebuild software");
+        // The rebuild text, then a line that names the segment and says how
+        // to remove it.
+        EXPECT_EQ(std::string(segment.GetErrorText()),
+                  "Gensim_Shm::Gensim_Shm\nShared Memory Version Mismatch\nPlease rebuild "
+                  "software\nSegment " +
+                      name +
+                      " is in use by a program of another build: stop it, or remove the "
+                      "segment (rm /dev/shm/" +
+                      name + ")");
         EXPECT_EQ(PeekCounter(name), 7);
     }
     EXPECT_EQ(PeekCounter(name), 7) << "a mismatched process neither decrements nor removes";
@@ -184,18 +209,21 @@ TEST(SimSegment, VersionComparisonStopsAtFirstNulAndAtTheField) {
     std::strcpy(version, Gensim_Shm::kVersionText);
     std::memset(version + 44, 'z', 20);  // garbage after the first NUL
     MakeForeignSegment(name, Gensim_Shm::kSize, version, sizeof version, 1);
+    auto user = std::make_unique<Mapping>(name);
     {
         Gensim_Shm segment(name.c_str());
         EXPECT_TRUE(segment.IsValid());
         EXPECT_EQ(segment.GetAttachCount(), 2);
     }
     EXPECT_EQ(PeekCounter(name), 1);
+    user.reset();
     ::shm_unlink(("/" + name).c_str());
 
     std::string full = testsupport::UniqueSegmentName("full");
     char noNul[80];
     std::memset(noNul, 'S', sizeof noNul);  // 64 characters and more, no NUL
     MakeForeignSegment(full, Gensim_Shm::kSize, noNul, sizeof noNul, 1);
+    Mapping fullUser(full);
     Gensim_Shm segment(full.c_str());
     EXPECT_FALSE(segment.IsValid());
     EXPECT_TRUE(segment.IsAttached());
@@ -251,4 +279,122 @@ TEST(SimSegment, TwoProcessesStartingTogetherShareOneSegment) {
         if (HasFailure())
             break;
     }
+}
+
+// Segments this program must not use, and segments it must not trust.
+
+TEST(SimSegment, SegmentsOthersMayWriteOrOwnAreRefused) {
+    std::string name = testsupport::UniqueSegmentName("open");
+    MakeForeignSegment(name, Gensim_Shm::kSize, Gensim_Shm::kVersionText, 44, 1);
+    Mapping owner(name);
+    ASSERT_EQ(::chmod(("/dev/shm/" + name).c_str(), 0666), 0);
+    {
+        Gensim_Shm segment(name.c_str());
+        EXPECT_FALSE(segment.IsValid());
+        EXPECT_FALSE(segment.IsAttached());
+        EXPECT_EQ(std::string(segment.GetErrorText()),
+                  "Gensim_Shm::Gensim_Shm\nSegment " + name +
+                      " may be written by other users (mode 0666): it is not used.\nRemove it "
+                      "(rm /dev/shm/" +
+                      name + ") and start again");
+    }
+    EXPECT_EQ(PeekCounter(name), 1) << "a refused segment is not counted into";
+    ASSERT_EQ(::chmod(("/dev/shm/" + name).c_str(), 0620), 0);
+    {
+        Gensim_Shm segment(name.c_str());
+        EXPECT_FALSE(segment.IsValid()) << "group write is refused as well";
+    }
+
+    ASSERT_EQ(::chmod(("/dev/shm/" + name).c_str(), 0600), 0);
+    if (::geteuid() == 0) {
+        // Made first by another local user.
+        ASSERT_EQ(::chown(("/dev/shm/" + name).c_str(), 65534, 65534), 0);
+        Gensim_Shm segment(name.c_str());
+        EXPECT_FALSE(segment.IsValid());
+        std::string text = segment.GetErrorText();
+        EXPECT_EQ(text.rfind("Gensim_Shm::Gensim_Shm\nSegment " + name + " belongs to ", 0), 0u)
+            << text;
+        EXPECT_NE(text.find("not to root: it is not used."), std::string::npos) << text;
+        EXPECT_NE(text.find("rm /dev/shm/" + name), std::string::npos) << text;
+    }
+    ::shm_unlink(("/" + name).c_str());
+}
+
+TEST(SimSegment, SegmentNobodyMapsIsStaleAndMadeAnew) {
+    // Left by killed processes: an inflated counter and old fields.
+    std::string name = testsupport::UniqueSegmentName("stale");
+    MakeForeignSegment(name, Gensim_Shm::kSize, Gensim_Shm::kVersionText, 44, 3);
+    {
+        std::vector<std::uint8_t> bytes;
+        int fd = ::shm_open(("/" + name).c_str(), O_RDWR, 0);
+        ASSERT_GE(fd, 0);
+        auto* view = static_cast<std::uint8_t*>(
+            ::mmap(nullptr, Gensim_Shm::kSize, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0));
+        ::close(fd);
+        generic::kFrameCounter.Write(view, 12345);
+        ::munmap(view, Gensim_Shm::kSize);
+    }
+    {
+        Gensim_Shm segment(name.c_str());
+        ASSERT_TRUE(segment.IsValid()) << segment.GetErrorText();
+        EXPECT_TRUE(segment.IsCreator());
+        EXPECT_EQ(segment.GetAttachCount(), 1);
+        EXPECT_EQ(generic::kFrameCounter.Read(segment.Content()), 0);
+        EXPECT_NE(segment.GetNotice().find("stale"), std::string::npos) << segment.GetNotice();
+    }
+    EXPECT_EQ(PeekCounter(name), -1);
+
+    // The right version and a counter of 0: nobody maps it, or someone
+    // still does (its last user was killed while leaving).
+    for (bool mapped : {false, true}) {
+        std::string zero = testsupport::UniqueSegmentName("zero");
+        MakeForeignSegment(zero, Gensim_Shm::kSize, Gensim_Shm::kVersionText, 44, 0);
+        auto watcher = mapped ? std::make_unique<Mapping>(zero) : nullptr;
+        {
+            Gensim_Shm segment(zero.c_str());
+            ASSERT_TRUE(segment.IsValid()) << mapped << ": " << segment.GetErrorText();
+            EXPECT_TRUE(segment.IsCreator()) << mapped;
+            EXPECT_EQ(segment.GetAttachCount(), 1) << mapped;
+            EXPECT_FALSE(segment.GetNotice().empty()) << mapped;
+        }
+        EXPECT_EQ(PeekCounter(zero), -1) << mapped;
+    }
+
+    // A mismatching segment that nobody maps is stale too.
+    std::string old = testsupport::UniqueSegmentName("oldbuild");
+    const char other[] = "Another revision of the segment definition";
+    MakeForeignSegment(old, Gensim_Shm::kSize, other, sizeof other, 2);
+    Gensim_Shm segment(old.c_str());
+    EXPECT_TRUE(segment.IsValid()) << segment.GetErrorText();
+    EXPECT_TRUE(segment.IsCreator());
+}
+
+TEST(SimSegment, OnlyOneAttachmentHoldsTheLock) {
+    std::string name = testsupport::UniqueSegmentName("lock");
+    std::string holder;
+    auto first = std::make_unique<Gensim_Shm>(name.c_str());
+    ASSERT_TRUE(first->LockExclusive(holder));
+    {
+        Gensim_Shm second(name.c_str());
+        ASSERT_TRUE(second.IsValid());
+        EXPECT_FALSE(second.LockExclusive(holder));
+        EXPECT_NE(holder.find("(pid " + std::to_string(::getpid()) + ")"), std::string::npos)
+            << holder;
+        // The host only attaches: it neither takes nor needs the lock.
+        EXPECT_EQ(second.GetAttachCount(), 2);
+    }
+    first.reset();
+    Gensim_Shm later(name.c_str());
+    EXPECT_TRUE(later.LockExclusive(holder)) << "the lock ends with its attachment";
+}
+
+TEST(SimSegment, SegmentNamesFromTheCommandLineAreChecked) {
+    std::string error;
+    EXPECT_TRUE(CheckSegmentName("GenericSimSharedMemory", error));
+    EXPECT_TRUE(CheckSegmentName(std::string(59, 'a'), error));
+    EXPECT_FALSE(CheckSegmentName(std::string(60, 'a'), error))
+        << "with _Trn the training segment's name would be cut";
+    EXPECT_EQ(error, "--segment needs a name of 1 to 59 characters without '/'");
+    EXPECT_FALSE(CheckSegmentName("", error));
+    EXPECT_FALSE(CheckSegmentName("a/b", error));
 }

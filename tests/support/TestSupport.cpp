@@ -1,5 +1,8 @@
 #include "support/TestSupport.h"
 
+#include <clocale>
+#include <cstdlib>
+
 #include <unistd.h>
 
 #include <atomic>
@@ -86,6 +89,28 @@ void WriteSolidBmp(const std::filesystem::path& path, int width, int height, uns
         s.append(static_cast<std::size_t>(rowBytes - width * 3), '\0');
     }
     WriteFile(path, s);
+}
+
+}  // namespace testsupport
+
+namespace testsupport {
+
+bool UseGermanLocale() {
+    static TempDir* folder = nullptr;
+    static bool built = false;
+    if (folder == nullptr) {
+        folder = new TempDir;  // kept for the whole run
+        std::string command = "localedef -i de_DE -f UTF-8 '" +
+                              (folder->Path() / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
+        built = std::system(command.c_str()) == 0;
+        if (built)
+            ::setenv("LOCPATH", folder->Path().c_str(), 1);
+    }
+    return built && std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+}
+
+void RestoreCLocale() {
+    std::setlocale(LC_ALL, "C");
 }
 
 }  // namespace testsupport

@@ -26,6 +26,13 @@ std::string UniqueSegmentName(const std::string& stem);
 void WriteFile(const std::filesystem::path& path, const std::string& content);
 std::string ReadFile(const std::filesystem::path& path);
 
+// Switches the whole program to a German locale (decimal comma, German day
+// and month names), built for the test with localedef into a temporary
+// folder; false when that is not possible on this machine. RestoreCLocale
+// goes back.
+bool UseGermanLocale();
+void RestoreCLocale();
+
 // Writes a 24-bit Windows bitmap of one colour (0x00BBGGRR).
 void WriteSolidBmp(const std::filesystem::path& path, int width, int height, unsigned colour);
 

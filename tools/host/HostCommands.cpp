@@ -59,7 +59,8 @@ const char kServeHelp[] =
     "process to leave removes the segments).\n"
     "\n"
     "--demo      behave like a very small aircraft so that the panels can be tried:\n"
-    "            electrical panel: a push-button's lower legend is lit while it is in;\n"
+    "            electrical panel: OFF is lit while its push-button is out, ALTN\n"
+    "            while in;\n"
     "            button 10 (AVAIL/ON) connects and disconnects external power at each\n"
     "            press (AVAIL lit while available, ON while connected); the two\n"
     "            displays show the battery voltages of buttons 0 and 1, which charge\n"
@@ -248,13 +249,9 @@ int ParseCommandLine(int argc, char** argv, Options& options) {
         options.segment = Gensim_Shm::kName;
         options.training = CTrnShm::kName;
     } else {
-        // Both names, with the leading slash, must fit the segment name field.
-        const std::size_t longest = BaseSharedMemory::kNameSize - 1 - std::strlen("_Trn");
-        if (options.segment.empty() || options.segment.size() > longest ||
-            options.segment.find('/') != std::string::npos) {
-            return UsageError("--segment needs a name of 1 to " + std::to_string(longest) +
-                              " characters without '/'");
-        }
+        std::string error;
+        if (!CheckSegmentName(options.segment, error))
+            return UsageError(error);
         options.training = options.segment + "_Trn";
     }
     return -1;

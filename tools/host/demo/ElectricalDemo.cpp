@@ -1,11 +1,12 @@
 // The electrical panel in the demo host.
 //
-// Lights: a push-button's lower legend is lit while the button is in and
-// dark while it is out (FAULT/OFF, FAULT/ALTN, dots/OFF and FAULT/dots
-// buttons alike); their upper legends stay dark, as nothing in this small
-// aircraft fails. Button 10 (AVAIL/ON, momentary) connects external power: each
-// press connects or disconnects it; AVAIL is lit while it is available but
-// not connected, ON while it is connected.
+// Lights, as on the aircraft: an OFF legend (FAULT/OFF and dots/OFF buttons)
+// is lit while its button is out, dark while it is in; ALTN (FAULT/ALTN) is lit
+// while its button is in; the white bars of the FAULT/dots buttons stay dark.
+// Upper FAULT legends stay dark, as nothing in this small aircraft fails.
+// Button 10 (AVAIL/ON, momentary) connects external power: each press connects
+// or disconnects it; AVAIL is lit while power is available and not connected,
+// ON while it is connected (the button counts as in).
 //
 // Displays: display 1 and display 2 show the voltage of battery 1 and 2
 // (buttons 0 and 1). A battery that is in charges towards 27.8 V (28.4 V with
@@ -26,15 +27,19 @@ namespace host::demo {
 namespace {
 
 enum class LightRule {
-    LowerWhileIn,   // lower legend lit while in
+    OffWhileOut,    // lower legend OFF lit while out
+    LowerWhileIn,   // lower legend (ALTN) lit while in
+    Dark,           // nothing lit
     ExternalPower,  // AVAIL while not connected, ON while connected
 };
 
+// By the button's picture: FAULT/OFF 0 1 2 7 8 9, FAULT/ALTN 3, dots/OFF 4,
+// FAULT/dots 5 6, AVAIL/ON 10.
 constexpr LightRule kRules[elec::kButtons] = {
-    LightRule::LowerWhileIn, LightRule::LowerWhileIn,  LightRule::LowerWhileIn,
-    LightRule::LowerWhileIn, LightRule::LowerWhileIn,  LightRule::LowerWhileIn,
-    LightRule::LowerWhileIn, LightRule::LowerWhileIn,  LightRule::LowerWhileIn,
-    LightRule::LowerWhileIn, LightRule::ExternalPower,
+    LightRule::OffWhileOut,  LightRule::OffWhileOut,   LightRule::OffWhileOut,
+    LightRule::LowerWhileIn, LightRule::OffWhileOut,   LightRule::Dark,
+    LightRule::Dark,         LightRule::OffWhileOut,   LightRule::OffWhileOut,
+    LightRule::OffWhileOut,  LightRule::ExternalPower,
 };
 constexpr int kExternalPowerButton = 10;
 
@@ -79,8 +84,13 @@ class ElectricalDemo final : public PanelDemo {
             bool top = false;
             bool bottom = false;
             switch (kRules[i]) {
+                case LightRule::OffWhileOut:
+                    bottom = !in[i];
+                    break;
                 case LightRule::LowerWhileIn:
                     bottom = in[i];
+                    break;
+                case LightRule::Dark:
                     break;
                 case LightRule::ExternalPower:
                     top = !m_externalPower;
