@@ -71,6 +71,7 @@ bool CA320Cockpit::Initialise(const char* bitmapDirectory) {
             return false;
         }
     }
+    m_manualEngineStart.SetMode(CManEngPanel::kN1Mode);
     return true;
 }
 

@@ -4,7 +4,7 @@
 #include <QTest>
 #include <string>
 
-#include "PanelArt.h"
+#include "KitPanelArt.h"
 #include "app/CSkylidDlg.h"
 #include "banner/ViewInitialise.h"
 #include "panels/ElectricalLayout.h"
@@ -13,7 +13,7 @@
 
 namespace {
 
-// A cockpit art set with the electrical panel's pictures, a main picture and
+// A cockpit art set with every panel's pictures, a main picture and
 // an initialisation file; each test runs the window on its own segments.
 class DialogTest : public ::testing::Test {
   protected:
@@ -23,12 +23,7 @@ class DialogTest : public ::testing::Test {
         ViewInitialise::SetClock(&reportClock);
         s_art = new testsupport::TempDir;
         const auto& art = s_art->Path();
-        const char* folders[] = {"Buttons\\FaultOff", "Buttons\\FaultAltn", "Buttons\\DotsOff",
-                                 "Buttons\\FaultDots", "Buttons\\AvailOn"};
-        for (int i = 0; i < 5; ++i)
-            panelart::WriteButtonFolder(art / "Bitmaps", folders[i], i);
-        panelart::WriteCoverFolder(art / "Bitmaps", "Guards\\StandardRed", 10);
-        panelart::WriteGlyphs(art / "Bitmaps");
+        const kitart::ArtSet pictures(art);  // every picture a panel names, in Bitmaps
         testsupport::WriteSolidBmp(art / "Cockpit.bmp", 2000, 1400, RGB(90, 90, 90));
     }
     static void TearDownTestSuite() {
