@@ -10,7 +10,6 @@
 #include <string>
 
 #include "KitPanelDriver.h"
-#include "panels/CA320AirPanel.h"
 #include "panels/CA320_AiPanel.h"
 #include "panels/CA320_Calls.h"
 #include "panels/CA320_EvacPanel.h"
@@ -196,16 +195,6 @@ TEST(EmergencyPowerPanel, ClosedCoverHidesItsButtonAndPublishesZero) {
     d.Click(cover, MouseEvent::kRightPress);
     EXPECT_EQ(d.Out(4), 0);
     EXPECT_EQ(d.Pixel(test), Art().Colour("Guards\\BlackPlate\\Down.bmp"));
-}
-
-TEST(AirPanel, SetAllOnWritesItsBytesAtOnce) {
-    CA320AirPanel panel;
-    Driver d(panel);
-    ASSERT_TRUE(d.initialised) << panel.GetErrorText();
-    panel.SetAllOn();
-    const std::uint8_t expected[7] = {1, 1, 1, 1, 0, 0, 1};
-    for (std::uint32_t i = 0; i < 7; ++i)
-        EXPECT_EQ(d.Out(3 + i), expected[i]) << "button " << i << ", before any update";
 }
 
 TEST(AntiIcePanel, NamesTheGroupThatFailedToLoad) {
