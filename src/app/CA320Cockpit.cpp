@@ -83,6 +83,7 @@ bool CA320Cockpit::Initialise(const char* bitmapDirectory) {
     }
     SetUpMcdu(m_mcdu0);
     SetUpMcdu(m_mcdu1);
+    m_manualEngineStart.SetMode(CManEngPanel::kN1Mode);
     m_banner = nullptr;
     return true;
 }

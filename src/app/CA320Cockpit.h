@@ -10,8 +10,27 @@
 #include <utility>
 
 #include "log/Kx_ErrorReport.h"
+#include "panels/CA320AirPanel.h"
+#include "panels/CA320CargoHeat.h"
+#include "panels/CA320CargoSmoke.h"
+#include "panels/CA320_AiPanel.h"
+#include "panels/CA320_Calls.h"
 #include "panels/CA320_ElectricalPanel.h"
+#include "panels/CA320_EvacPanel.h"
+#include "panels/CA320_FirePanel.h"
+#include "panels/CA320_FltCtlsLeft.h"
+#include "panels/CA320_FltCtlsRight.h"
+#include "panels/CA320_FuelPanel.h"
+#include "panels/CA320_RcdrPanel.h"
+#include "panels/CA330_EfisDmc.h"
 #include "panels/CBasePanel.h"
+#include "panels/CEmrPwrPanel.h"
+#include "panels/CGpwsPanel.h"
+#include "panels/CHydPanelPanel.h"
+#include "panels/CManEngPanel.h"
+#include "panels/COxygenPanel.h"
+#include "panels/CParkBrakePanel.h"
+#include "panels/CVentilationPanel.h"
 #include "platform/WinTypes.h"
 #include "units/CMcduPanel.h"
 #include "units/CFcuPanel.h"
@@ -124,6 +143,26 @@ class CA320Cockpit : public Kx_ErrorReport {
     Installed<CMcduPanel, 8> m_mcdu0{*this, 0};
     Installed<CMcduPanel, 9> m_mcdu1{*this, 1};
     Installed<CFcuPanel, 20> m_fcu{*this};
+    Installed<CParkBrakePanel, 10> m_parkBrake{*this};
+    Installed<CA320_FuelPanel, 12> m_fuel{*this};
+    Installed<CA320AirPanel, 13> m_air{*this};
+    Installed<CHydPanelPanel, 14> m_hydraulic{*this};
+    Installed<CA320_FirePanel, 15> m_fire{*this};
+    Installed<CA320_FltCtlsLeft, 17> m_fltCtlsLeft{*this};
+    Installed<CEmrPwrPanel, 28> m_emergencyPower{*this};
+    Installed<CVentilationPanel, 29> m_ventilation{*this};
+    Installed<CA320CargoSmoke, 30> m_cargoSmoke{*this};
+    Installed<CManEngPanel, 32> m_manualEngineStart{*this};
+    Installed<CA320_FltCtlsRight, 33> m_fltCtlsRight{*this};
+    Installed<CA320CargoHeat, 34> m_cargoHeat{*this};
+    Installed<COxygenPanel, 35> m_oxygen{*this};
+    Installed<CA330_EfisDmc, 43> m_efisDmcLeft{*this, 0};
+    Installed<CA330_EfisDmc, 44> m_efisDmcRight{*this, 1};
+    Installed<CGpwsPanel, 45> m_gpws{*this};
+    Installed<CA320_Calls, 46> m_calls{*this};
+    Installed<CA320_EvacPanel, 47> m_evacuation{*this};
+    Installed<CA320_RcdrPanel, 48> m_recorder{*this};
+    Installed<CA320_AiPanel, 49> m_antiIce{*this};
 };
 
 // The object the main window holds.

@@ -116,8 +116,15 @@ int CKitPanel::PlaceY(int y, int y330) const {
 
 bool CKitPanel::InitialiseControls(const char* folder) {
     const CPoint origin = GetPosition();
-    auto failWith = [this](Kx_ErrorReport& control) {
-        SetError(control.GetErrorText());
+    auto failWith = [this](Kx_ErrorReport& control, const char* groupFailure = nullptr) {
+        if (groupFailure == nullptr) {
+            SetError(control.GetErrorText());
+        } else {
+            char where[256];
+            kx::Format(where, sizeof where, "%s::Initialise --> %s", m_spec.className,
+                       groupFailure);
+            SetError(where, control.GetErrorText());
+        }
         return false;
     };
 
@@ -186,7 +193,7 @@ bool CKitPanel::InitialiseControls(const char* folder) {
         settings.panelY = origin.y;
         settings.scale = m_scale;
         if (!m_switches[i].Initialise(settings))
-            return failWith(m_switches[i]);
+            return failWith(m_switches[i], m_spec.switchesFailure);
         m_switches[i].SetPosition(row.initial);
     }
 
@@ -209,7 +216,7 @@ bool CKitPanel::InitialiseControls(const char* folder) {
         const bool margins = row.verticalMargin != 0 || row.horizontalMargin != 0;
         if (!(margins ? m_knobs[i].InitialiseWithMargins(settings)
                       : m_knobs[i].Initialise(settings))) {
-            return failWith(m_knobs[i]);
+            return failWith(m_knobs[i], m_spec.knobsFailure);
         }
         m_knobs[i].SetKnobPosition(row.initial);
     }
@@ -575,9 +582,14 @@ void CKitPanel::RefreshFromOutputs() {
                 m_switches[i].SetPositionFromFlags(flags);
                 break;
             }
-            case kit::Enc::OneAt:
-                m_switches[i].SetPosition(ReadAt<std::uint8_t>(view, at) != 0 ? out.value : 0);
+            case kit::Enc::OneAt: {
+                // 1: the position of the field. 0: position 0, or, when the
+                // field is position 0 itself, the other end.
+                const bool at0 = out.value == 0;
+                const bool on = ReadAt<std::uint8_t>(view, at) != 0;
+                m_switches[i].SetPosition(on ? out.value : at0 ? CSwitchClass::kDown : 0);
                 break;
+            }
             case kit::Enc::Byte:
                 m_switches[i].SetPosition(ReadAt<std::uint8_t>(view, at));
                 break;

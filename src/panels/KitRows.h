@@ -435,6 +435,10 @@ struct PanelSpec {
     // The panel's fields that its rows do not describe (display values,
     // texts, mode bytes), for the host tools; absolute offsets per side.
     std::span<const shm::FieldRow> (*extraFields)(int side) = nullptr;
+    // Panels with their own message for a failing group: the message (after
+    // "<class>::Initialise --> ") comes first, the control's own text after it.
+    const char* switchesFailure = nullptr;
+    const char* knobsFailure = nullptr;
 };
 
 // The preset action of a row's column: 'I', 'O', a digit, or 0 to keep.

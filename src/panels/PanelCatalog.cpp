@@ -1,6 +1,25 @@
 #include "panels/PanelCatalog.h"
 
+#include "panels/CA320AirPanel.h"
+#include "panels/CA320CargoHeat.h"
+#include "panels/CA320CargoSmoke.h"
+#include "panels/CA320_AiPanel.h"
+#include "panels/CA320_Calls.h"
 #include "panels/CA320_ElectricalPanel.h"
+#include "panels/CA320_EvacPanel.h"
+#include "panels/CA320_FirePanel.h"
+#include "panels/CA320_FltCtlsLeft.h"
+#include "panels/CA320_FltCtlsRight.h"
+#include "panels/CA320_FuelPanel.h"
+#include "panels/CA320_RcdrPanel.h"
+#include "panels/CA330_EfisDmc.h"
+#include "panels/CEmrPwrPanel.h"
+#include "panels/CGpwsPanel.h"
+#include "panels/CHydPanelPanel.h"
+#include "panels/CManEngPanel.h"
+#include "panels/COxygenPanel.h"
+#include "panels/CParkBrakePanel.h"
+#include "panels/CVentilationPanel.h"
 
 namespace panels {
 
@@ -8,7 +27,13 @@ namespace {
 
 // In panel-number order; one line per panel side.
 const CatalogEntry kCatalog[] = {
-    {0, &elec::kSpec, 0},
+    {0, &elec::kSpec, 0},         {10, &parkbrake::kSpec, 0}, {12, &fuel::kSpec, 0},
+    {13, &air::kSpec, 0},         {14, &hyd::kSpec, 0},       {15, &fire::kSpec, 0},
+    {17, &fltctlleft::kSpec, 0},  {28, &emerpwr::kSpec, 0},   {29, &vent::kSpec, 0},
+    {30, &cargosmoke::kSpec, 0},  {32, &maneng::kSpec, 0},    {33, &fltctlright::kSpec, 0},
+    {34, &cargoheat::kSpec, 0},   {35, &oxygen::kSpec, 0},    {43, &efisdmc::kSpecs[0], 0},
+    {44, &efisdmc::kSpecs[1], 1}, {45, &gpws::kSpec, 0},      {46, &calls::kSpec, 0},
+    {47, &evac::kSpec, 0},        {48, &rcdr::kSpec, 0},      {49, &antiice::kSpec, 0},
 };
 
 }  // namespace

@@ -22,6 +22,7 @@ TEST(CockpitArt, EveryPanelStartsOnTheDefaultArtWithItsControlsInsideItsPlace) {
     CSkylidCkptMngr manager;
     manager.SetSharedMemory(segment.data());
     ASSERT_TRUE(manager.Initialise((dir / "art/Bitmaps").c_str())) << manager.GetErrorText();
+    EXPECT_EQ(segment[129358], 1) << "manual engine start panel given mode 4 after start-up";
 
     int controls = 0;
     for (int number = 0; number < CA320Cockpit::kPanelCount; ++number) {
