@@ -9,8 +9,12 @@
 #include <utility>
 
 #include "log/Kx_ErrorReport.h"
+#include "panels/CA320_AdiruPanel.h"
 #include "panels/CA320_ElectricalPanel.h"
+#include "panels/CA330_LtSwPanel.h"
 #include "panels/CBasePanel.h"
+#include "panels/CEcamCntlPanel.h"
+#include "panels/CEngStartPanel.h"
 #include "platform/WinTypes.h"
 
 struct MouseEvent;
@@ -97,6 +101,10 @@ class CA320Cockpit : public Kx_ErrorReport {
     // on the picture but no panel; panels not yet built are absent and
     // skipped everywhere.
     Installed<CA320_ElectricalPanel, 0> m_electrical{*this};
+    Installed<CEcamCntlPanel, 3> m_ecamControl{*this};
+    Installed<CA330_LtSwPanel, 6> m_lightSwitch{*this, CBasePanel::kTypeA320};
+    Installed<CA320_AdiruPanel, 7> m_adiru{*this};
+    Installed<CEngStartPanel, 11> m_engineStart{*this};
 };
 
 // The object the main window holds.
