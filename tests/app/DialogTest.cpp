@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QTest>
+#include <cstdlib>
 #include <string>
 
 #include "PanelArt.h"
@@ -13,8 +14,9 @@
 
 namespace {
 
-// A cockpit art set with the electrical panel's pictures, a main picture and
-// an initialisation file; each test runs the window on its own segments.
+// A cockpit art set (the default art, with the electrical panel's test
+// pictures written over it), a main picture and an initialisation file; each
+// test runs the window on its own segments.
 class DialogTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
@@ -23,6 +25,11 @@ class DialogTest : public ::testing::Test {
         ViewInitialise::SetClock(&reportClock);
         s_art = new testsupport::TempDir;
         const auto& art = s_art->Path();
+#ifdef SKYLID_ART_BIN
+        const std::string command =
+            std::string(SKYLID_ART_BIN) + " --out " + art.string() + " >/dev/null";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+#endif
         const char* folders[] = {"Buttons\\FaultOff", "Buttons\\FaultAltn", "Buttons\\DotsOff",
                                  "Buttons\\FaultDots", "Buttons\\AvailOn"};
         for (int i = 0; i < 5; ++i)
