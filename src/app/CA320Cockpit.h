@@ -13,6 +13,7 @@
 #include "panels/CA320AirPanel.h"
 #include "panels/CA320CargoHeat.h"
 #include "panels/CA320CargoSmoke.h"
+#include "panels/CA320_AdiruPanel.h"
 #include "panels/CA320_AiPanel.h"
 #include "panels/CA320_Calls.h"
 #include "panels/CA320_ElectricalPanel.h"
@@ -23,8 +24,11 @@
 #include "panels/CA320_FuelPanel.h"
 #include "panels/CA320_RcdrPanel.h"
 #include "panels/CA330_EfisDmc.h"
+#include "panels/CA330_LtSwPanel.h"
 #include "panels/CBasePanel.h"
+#include "panels/CEcamCntlPanel.h"
 #include "panels/CEmrPwrPanel.h"
+#include "panels/CEngStartPanel.h"
 #include "panels/CGpwsPanel.h"
 #include "panels/CHydPanelPanel.h"
 #include "panels/CManEngPanel.h"
@@ -163,6 +167,10 @@ class CA320Cockpit : public Kx_ErrorReport {
     Installed<CA320_EvacPanel, 47> m_evacuation{*this};
     Installed<CA320_RcdrPanel, 48> m_recorder{*this};
     Installed<CA320_AiPanel, 49> m_antiIce{*this};
+    Installed<CEcamCntlPanel, 3> m_ecamControl{*this};
+    Installed<CA330_LtSwPanel, 6> m_lightSwitch{*this, CBasePanel::kTypeA320};
+    Installed<CA320_AdiruPanel, 7> m_adiru{*this};
+    Installed<CEngStartPanel, 11> m_engineStart{*this};
 };
 
 // The object the main window holds.

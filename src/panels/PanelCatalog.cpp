@@ -3,6 +3,7 @@
 #include "panels/CA320AirPanel.h"
 #include "panels/CA320CargoHeat.h"
 #include "panels/CA320CargoSmoke.h"
+#include "panels/CA320_AdiruPanel.h"
 #include "panels/CA320_AiPanel.h"
 #include "panels/CA320_Calls.h"
 #include "panels/CA320_ElectricalPanel.h"
@@ -13,7 +14,10 @@
 #include "panels/CA320_FuelPanel.h"
 #include "panels/CA320_RcdrPanel.h"
 #include "panels/CA330_EfisDmc.h"
+#include "panels/CA330_LtSwPanel.h"
+#include "panels/CEcamCntlPanel.h"
 #include "panels/CEmrPwrPanel.h"
+#include "panels/CEngStartPanel.h"
 #include "panels/CGpwsPanel.h"
 #include "panels/CHydPanelPanel.h"
 #include "panels/CManEngPanel.h"
@@ -34,6 +38,8 @@ const CatalogEntry kCatalog[] = {
     {34, &cargoheat::kSpec, 0},   {35, &oxygen::kSpec, 0},    {43, &efisdmc::kSpecs[0], 0},
     {44, &efisdmc::kSpecs[1], 1}, {45, &gpws::kSpec, 0},      {46, &calls::kSpec, 0},
     {47, &evac::kSpec, 0},        {48, &rcdr::kSpec, 0},      {49, &antiice::kSpec, 0},
+    {3, &ecam::kSpec, 0},      {6, &lights::kSpec, 0},
+    {7, &adirs::kSpec, 0}, {11, &engstart::kSpec, 0},
 };
 
 }  // namespace

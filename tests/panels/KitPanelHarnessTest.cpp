@@ -7,6 +7,8 @@
 // hold.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -443,7 +445,12 @@ TEST(KitPanelCatalog, HoldsEveryPanelOfTheTableOnce) {
     std::vector<std::pair<int, int>> catalogued;
     for (const panels::CatalogEntry& entry : panels::KitCatalog())
         catalogued.emplace_back(entry.number, entry.side);
-    std::vector<std::pair<int, int>> tabled;
+    // Panels whose rules go beyond the pattern (keypads, levers and trims,
+    // radios) are driven by their own tests instead of this table.
+    std::vector<std::pair<int, int>> tabled = {
+        {2, 0},  {3, 0},  {6, 0},  {7, 0},  {11, 0}, {19, 0}, {21, 0}, {22, 0}, {24, 0}, {25, 0},
+        {27, 0}, {31, 0}, {36, 0}, {37, 0}, {38, 1}, {39, 2}, {40, 0}, {41, 1}, {42, 2},
+    };
     for (const Expected& e : Table()) {
         tabled.emplace_back(e.number, e.side);
         auto made = e.make();
@@ -452,6 +459,8 @@ TEST(KitPanelCatalog, HoldsEveryPanelOfTheTableOnce) {
                 EXPECT_EQ(entry.spec, &made->Spec()) << e.name;
             }
     }
+    std::sort(catalogued.begin(), catalogued.end());
+    std::sort(tabled.begin(), tabled.end());
     EXPECT_EQ(catalogued, tabled);
 }
 

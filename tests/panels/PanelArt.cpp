@@ -5,6 +5,7 @@
 
 #include "controls/CButtonClass.h"
 #include "controls/CGuardedCover.h"
+#include "controls/CKnobClass.h"
 #include "controls/CLightClass.h"
 #include "controls/CPanelDisplay.h"
 #include "support/TestSupport.h"
@@ -35,6 +36,33 @@ void WriteCoverFolder(const std::filesystem::path& art, const char* folder, int 
     for (int slot = 0; slot < 2; ++slot) {
         Write(art, folder, CGuardedCover::kSlotNames[slot], 44, 44, SlotColour(folderIndex, slot));
     }
+}
+
+void WriteOnOffButtonFolder(const std::filesystem::path& art, const char* folder, int folderIndex,
+                            int w, int h) {
+    for (int slot = 0; slot < 4; ++slot) {
+        Write(art, folder, CButtonClass::kOnOffSlotNames[slot], w, h,
+              SlotColour(folderIndex, slot));
+    }
+}
+
+void WriteSwitchPictures(const std::filesystem::path& art, const char* const (&names)[3],
+                         int folderIndex, int w, int h) {
+    for (int slot = 0; slot < 3; ++slot)
+        Write(art, "Switches/", names[slot], w, h, SlotColour(folderIndex, slot));
+}
+
+void WriteKnobFolder(const std::filesystem::path& art, const char* folder, int folderIndex,
+                     int size) {
+    for (int p = 0; p < CKnobClass::kPositionCount; ++p) {
+        Write(art, folder, CKnobClass::kPositionNames[p], size, size, SlotColour(folderIndex, p));
+    }
+}
+
+void WriteLightFolder(const std::filesystem::path& art, const char* folder, int folderIndex, int w,
+                      int h) {
+    Write(art, folder, "\\On.bmp", w, h, SlotColour(folderIndex, 0));
+    Write(art, folder, "\\Off.bmp", w, h, SlotColour(folderIndex, 1));
 }
 
 void WriteGlyphs(const std::filesystem::path& art) {
@@ -78,19 +106,6 @@ void WriteMcduFolders(const std::filesystem::path& art) {
                                "Lights\\McduBotRight"}) {
         WriteLightFolder(art, folder, index++);
     }
-}
-
-void WriteOnOffButtonFolder(const std::filesystem::path& art, const char* folder, int folderIndex,
-                            int w, int h) {
-    for (int slot = 0; slot < 4; ++slot)
-        Write(art, folder, CButtonClass::kOnOffSlotNames[slot], w, h,
-              SlotColour(folderIndex, slot));
-}
-
-void WriteLightFolder(const std::filesystem::path& art, const char* folder, int folderIndex, int w,
-                      int h) {
-    Write(art, folder, "\\On.bmp", w, h, SlotColour(folderIndex, 0));
-    Write(art, folder, "\\Off.bmp", w, h, SlotColour(folderIndex, 1));
 }
 
 void WriteRotaryKnob(const std::filesystem::path& art, const char* file, int folderIndex,

@@ -16,6 +16,20 @@ COLORREF SlotColour(int folderIndex, int slot);
 void WriteButtonFolder(const std::filesystem::path& art, const char* folder, int folderIndex);
 // Cover folder with Up.bmp and Down.bmp (44 x 44).
 void WriteCoverFolder(const std::filesystem::path& art, const char* folder, int folderIndex);
+// Push-button folder with the four on/off pictures (w x h).
+void WriteOnOffButtonFolder(const std::filesystem::path& art, const char* folder, int folderIndex,
+                            int w, int h);
+// Switch pictures in the Switches folder, picture i of the list in
+// SlotColour(folderIndex, i) (w x h).
+void WriteSwitchPictures(const std::filesystem::path& art, const char* const (&names)[3],
+                         int folderIndex, int w, int h);
+// Knob folder with the eight position pictures (size x size), position p in
+// SlotColour(folderIndex, p).
+void WriteKnobFolder(const std::filesystem::path& art, const char* folder, int folderIndex,
+                     int size);
+// Light folder with On.bmp (slot 0) and Off.bmp (slot 1), w x h.
+void WriteLightFolder(const std::filesystem::path& art, const char* folder, int folderIndex, int w,
+                      int h);
 // The 39 glyphs of the numeric displays (10 x 16), glyph i in SlotColour(99, i).
 void WriteGlyphs(const std::filesystem::path& art);
 
@@ -25,12 +39,6 @@ void WriteKeyFolder(const std::filesystem::path& art, const char* folder, int fo
 void WriteLightFolder(const std::filesystem::path& art, const char* folder, int folderIndex);
 // Every key and light folder of the MCDU panel.
 void WriteMcduFolders(const std::filesystem::path& art);
-// Push-button folder with the four on/off pictures.
-void WriteOnOffButtonFolder(const std::filesystem::path& art, const char* folder, int folderIndex,
-                            int w, int h);
-// Light folder with On.bmp (slot 0 colour) and Off.bmp (slot 1 colour).
-void WriteLightFolder(const std::filesystem::path& art, const char* folder, int folderIndex, int w,
-                      int h);
 // RotaryKnobs\<file>, size x size.
 void WriteRotaryKnob(const std::filesystem::path& art, const char* file, int folderIndex, int size);
 

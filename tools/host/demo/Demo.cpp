@@ -12,6 +12,7 @@ constexpr Factory kFactories[] = {
     MakeKitPanelsDemo,
     MakeMcduDemo,
     MakeFcuDemo,
+    MakeKeypadPanelsDemo,
 };
 
 }  // namespace

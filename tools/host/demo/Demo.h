@@ -31,6 +31,7 @@ std::unique_ptr<PanelDemo> MakeElectricalDemo();
 std::unique_ptr<PanelDemo> MakeKitPanelsDemo();
 std::unique_ptr<PanelDemo> MakeMcduDemo();
 std::unique_ptr<PanelDemo> MakeFcuDemo();
+std::unique_ptr<PanelDemo> MakeKeypadPanelsDemo();
 
 // Every panel's behaviour, made once at start.
 std::vector<std::unique_ptr<PanelDemo>> MakeAllDemos();

@@ -1,5 +1,5 @@
-// Every panel built on the panel kit, in the demo host (the electrical panel
-// has a behaviour of its own and is left out here).
+// Every panel built on the panel kit, in the demo host (the panels with a
+// behaviour of their own are left out here).
 //
 // A push-button's lower legend follows its state as on the aircraft: a
 // legend that reports a switched-off system (OFF) is lit while the button is
@@ -46,7 +46,7 @@ class KitPanelsDemo final : public PanelDemo {
     void Start(std::uint8_t*) override {
         m_lights.clear();
         for (const panels::CatalogEntry& entry : panels::KitCatalog()) {
-            if (entry.number == kElectricalPanel)
+            if (HasOwnDemo(entry.number))
                 continue;
             const blocks::PanelBlocks at = CKitPanel::BlocksOf(*entry.spec, entry.side, true);
             if (at.out == blocks::kNoBlock || at.in == blocks::kNoBlock)
@@ -80,7 +80,18 @@ class KitPanelsDemo final : public PanelDemo {
     }
 
   private:
-    static constexpr int kElectricalPanel = 0;
+    // Panels whose own demo writes their lights: the electrical panel, the
+    // keypad panels (ECAM, light switches, ADIRS, engine start), the levers
+    // and trims, the glareshields, the radio and audio panels.
+    static bool HasOwnDemo(int number) {
+        constexpr int kOwn[] = {0,  2,  3,  6,  7,  11, 19, 21, 22, 24, 25,
+                                27, 31, 36, 37, 38, 39, 40, 41, 42};
+        for (int own : kOwn) {
+            if (own == number)
+                return true;
+        }
+        return false;
+    }
     std::vector<DemoLight> m_lights;
 };
 
