@@ -10,6 +10,14 @@
 
 #include "log/Kx_ErrorReport.h"
 #include "panels/CA320_ElectricalPanel.h"
+#include "panels/CA330_Clock.h"
+#include "panels/CA330_RudderTrim.h"
+#include "panels/CFlapPanelPanel.h"
+#include "panels/CGlareShield.h"
+#include "panels/CLndGearPanel.h"
+#include "panels/CSpdBrkPanelPanel.h"
+#include "panels/CStabPanel.h"
+#include "panels/CThrustLever.h"
 #include "panels/CBasePanel.h"
 #include "platform/WinTypes.h"
 
@@ -97,6 +105,15 @@ class CA320Cockpit : public Kx_ErrorReport {
     // on the picture but no panel; panels not yet built are absent and
     // skipped everywhere.
     Installed<CA320_ElectricalPanel, 0> m_electrical{*this};
+    Installed<CLndGearPanel, 2> m_landingGear{*this};
+    Installed<CFlapPanelPanel, 19> m_flaps{*this};
+    Installed<CGlareShield, 21> m_glareshieldLeft{*this, 0};
+    Installed<CGlareShield, 22> m_glareshieldRight{*this, 1};
+    Installed<CSpdBrkPanelPanel, 24> m_speedBrake{*this};
+    Installed<CA330_Clock, 25> m_clock{*this};
+    Installed<CThrustLever, 27> m_thrustLevers{*this};
+    Installed<CStabPanel, 31> m_pitchTrim{*this};
+    Installed<CA330_RudderTrim, 36> m_rudderTrim{*this};
 };
 
 // The object the main window holds.

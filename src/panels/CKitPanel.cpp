@@ -114,8 +114,9 @@ int CKitPanel::PlaceY(int y, int y330) const {
 
 bool CKitPanel::InitialiseControls(const char* folder) {
     const CPoint origin = GetPosition();
-    auto failWith = [this](Kx_ErrorReport& control) {
+    auto failWith = [this](auto& control) {
         SetError(control.GetErrorText());
+        OnControlFailure(KindOf(control));
         return false;
     };
 
@@ -380,7 +381,7 @@ void CKitPanel::WritePosition(std::uint8_t* view, const kit::Out& out, int posit
             WriteAt<std::uint8_t>(view, at, position == out.value ? 1 : 0);
             return;
         case kit::Enc::OneHot:
-            for (int p = 0; p < positions; ++p)
+            for (int p = 0; p < kit::OneHotCount(out, positions); ++p)
                 WriteAt<std::uint8_t>(view, Within(at, static_cast<std::uint32_t>(p)),
                                       p == position ? 1 : 0);
             return;
@@ -602,7 +603,9 @@ void CKitPanel::RefreshFromOutputs() {
         } else if (out.enc == kit::Enc::Byte) {
             m_levers[i].SetDetent(ReadAt<std::uint8_t>(view, at));
         } else if (out.enc == kit::Enc::OneHot) {
-            for (std::uint32_t d = 0; d < CLever::kDetentCount; ++d) {
+            const auto count =
+                static_cast<std::uint32_t>(kit::OneHotCount(out, CLever::kDetentCount));
+            for (std::uint32_t d = 0; d < count; ++d) {
                 if (m_levers[i].IsDetentPresent(static_cast<int>(d)) &&
                     ReadAt<std::uint8_t>(view, Within(at, d)) != 0) {
                     m_levers[i].SetDetent(static_cast<int>(d));
