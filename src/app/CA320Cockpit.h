@@ -12,13 +12,13 @@
 #include "panels/CA320_ElectricalPanel.h"
 #include "panels/CA330_Clock.h"
 #include "panels/CA330_RudderTrim.h"
+#include "panels/CBasePanel.h"
 #include "panels/CFlapPanelPanel.h"
 #include "panels/CGlareShield.h"
 #include "panels/CLndGearPanel.h"
 #include "panels/CSpdBrkPanelPanel.h"
 #include "panels/CStabPanel.h"
 #include "panels/CThrustLever.h"
-#include "panels/CBasePanel.h"
 #include "platform/WinTypes.h"
 
 struct MouseEvent;

@@ -8,10 +8,8 @@ using namespace kit;
 
 // Click areas in percent of the picture: left, right, top, bottom.
 constexpr LeverDetent kDetentRows[CLever::kDetentCount] = {
-    {1, "FlapHandle\\FlapUp.bmp", 0, 100, 0, 29},
-    {1, "FlapHandle\\Flap1.bmp", 0, 100, 30, 47},
-    {1, "FlapHandle\\Flap2.bmp", 0, 100, 51, 59},
-    {1, "FlapHandle\\Flap3.bmp", 0, 100, 60, 74},
+    {1, "FlapHandle\\FlapUp.bmp", 0, 100, 0, 29},     {1, "FlapHandle\\Flap1.bmp", 0, 100, 30, 47},
+    {1, "FlapHandle\\Flap2.bmp", 0, 100, 51, 59},     {1, "FlapHandle\\Flap3.bmp", 0, 100, 60, 74},
     {1, "FlapHandle\\FlapFull.bmp", 0, 100, 75, 100},
 };
 

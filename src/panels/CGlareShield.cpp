@@ -64,9 +64,10 @@ constexpr PanelSpec SideSpec(std::span<const ButtonRow> buttons, std::span<const
         .sides = kSides,
         .sideOutStride = kOutStride,
         .sideInStride = kInStride,
-        .extraFields = [](int side) {
-            return std::span<const shm::FieldRow>(kRemoteHoldFields[side == 1 ? 1 : 0]);
-        },
+        .extraFields =
+            [](int side) {
+                return std::span<const shm::FieldRow>(kRemoteHoldFields[side == 1 ? 1 : 0]);
+            },
     };
 }
 

@@ -28,8 +28,8 @@ constexpr ButtonRow kButtonRows[] = {
 // The gear lever's flags are written by the panel's own rule (force-down).
 constexpr SwitchRow kSwitchRows[] = {
     {"A/SKID & N/W STRG", 2, {"AsUp.bmp", "AsCenter.bmp", "AsDown.bmp"}, 203, 136, Flags(12)},
-    SwitchRow{"LDG GEAR", 2, {"GearHandleUp.bmp", "GearHandleUp.bmp", "GearHandleDown.bmp"}, 60,
-              230}
+    SwitchRow{
+        "LDG GEAR", 2, {"GearHandleUp.bmp", "GearHandleUp.bmp", "GearHandleDown.bmp"}, 60, 230}
         .Initial(2),
 };
 

@@ -37,8 +37,7 @@ constexpr LightRow kLightRows[] = {
         Layout::A320),
     LightRow{"TRIM INDEX L", "Lights\\A320StabIndL", 40, 75}.Drawn(Layout::A320),
     LightRow{"TRIM INDEX R", "Lights\\A320StabIndR", 392, 75}.Drawn(Layout::A320),
-    LightRow{"TRIM SCALE L", "Lights\\StabTrim", 40, 166, kNone, Source::Panel}.Drawn(
-        Layout::A330),
+    LightRow{"TRIM SCALE L", "Lights\\StabTrim", 40, 166, kNone, Source::Panel}.Drawn(Layout::A330),
     LightRow{"TRIM SCALE R", "Lights\\StabTrim", 392, 166, kNone, Source::Panel}.Drawn(
         Layout::A330),
     LightRow{"TRIM INDEX L", "Lights\\StabTrimIndL", 40, 166}.Drawn(Layout::A330),
@@ -135,8 +134,8 @@ void CStabPanel::AfterControls(std::uint8_t* view, MouseEvent* event) {
             WheelOf(wheel).SetPosition(CSwitchClass::kMiddle);
     }
     if (position[0] != CSwitchClass::kMiddle || position[1] != CSwitchClass::kMiddle) {
-        const levers::TrimCommand wheels = levers::WheelCommand(
-            command, position[0], position[1], held, IsA320Layout());
+        const levers::TrimCommand wheels =
+            levers::WheelCommand(command, position[0], position[1], held, IsA320Layout());
         command = wheels.value;
         active = wheels.active;
     }

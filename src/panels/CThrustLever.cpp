@@ -9,16 +9,11 @@ namespace {
 using namespace kit;
 
 constexpr LightRow kPictures[] = {
-    {"THR LEVER 1 IDLE", "A320ThrL\\Idle", 0, 0},
-    {"THR LEVER 1 CL", "A320ThrL\\Cl", 0, 0},
-    {"THR LEVER 1 MCT", "A320ThrL\\Mct", 0, 0},
-    {"THR LEVER 1 TOGA", "A320ThrL\\To", 0, 0},
-    {"THR LEVER 1 REV", "A320ThrL\\Rev", 0, 0},
-    {"THR LEVER 2 IDLE", "A320ThrR\\Idle", 100, 0},
-    {"THR LEVER 2 CL", "A320ThrR\\Cl", 100, 0},
-    {"THR LEVER 2 MCT", "A320ThrR\\Mct", 100, 0},
-    {"THR LEVER 2 TOGA", "A320ThrR\\To", 100, 0},
-    {"THR LEVER 2 REV", "A320ThrR\\Rev", 100, 0},
+    {"THR LEVER 1 IDLE", "A320ThrL\\Idle", 0, 0}, {"THR LEVER 1 CL", "A320ThrL\\Cl", 0, 0},
+    {"THR LEVER 1 MCT", "A320ThrL\\Mct", 0, 0},   {"THR LEVER 1 TOGA", "A320ThrL\\To", 0, 0},
+    {"THR LEVER 1 REV", "A320ThrL\\Rev", 0, 0},   {"THR LEVER 2 IDLE", "A320ThrR\\Idle", 100, 0},
+    {"THR LEVER 2 CL", "A320ThrR\\Cl", 100, 0},   {"THR LEVER 2 MCT", "A320ThrR\\Mct", 100, 0},
+    {"THR LEVER 2 TOGA", "A320ThrR\\To", 100, 0}, {"THR LEVER 2 REV", "A320ThrR\\Rev", 100, 0},
 };
 constexpr int kTakeOffPicture = 3;
 
@@ -32,11 +27,11 @@ constexpr shm::FieldRow kAngleFields[] = {
      "angle of engine 3's lever, set to 0.0 at start"},
     {"THRUST.LEVER_4.ANGLE", kAngle[3].Offset(), shm::FieldType::Double, shm::Writer::Program,
      "angle of engine 4's lever, set to 0.0 at start"},
-    {"THRUST.LEVER_1.DETENT", blocks::kThrustLever.a320.out + kDetentOut[0],
-     shm::FieldType::Int32, shm::Writer::Program,
+    {"THRUST.LEVER_1.DETENT", blocks::kThrustLever.a320.out + kDetentOut[0], shm::FieldType::Int32,
+     shm::Writer::Program,
      "detent of thrust lever 1 after a click: 0 REV, 2 IDLE, 3 CL, 4 MCT, 5 TOGA"},
-    {"THRUST.LEVER_2.DETENT", blocks::kThrustLever.a320.out + kDetentOut[1],
-     shm::FieldType::Int32, shm::Writer::Program, "detent of thrust lever 2, as lever 1"},
+    {"THRUST.LEVER_2.DETENT", blocks::kThrustLever.a320.out + kDetentOut[1], shm::FieldType::Int32,
+     shm::Writer::Program, "detent of thrust lever 2, as lever 1"},
     {"THRUST.REVERSE_CONDITION_1", kReverseCondition1.Offset(), shm::FieldType::Byte,
      shm::Writer::Host, "reverse condition 1 (with 2 and REVERSE_SELECTED: idle reads as REV)"},
     {"THRUST.REVERSE_CONDITION_2", kReverseCondition2.Offset(), shm::FieldType::Byte,
@@ -45,8 +40,8 @@ constexpr shm::FieldRow kAngleFields[] = {
      shm::Writer::Host,
      "while the panel follows the host: non-zero takes the detents from the angles, 0 the "
      "angles from the detent ints"},
-    {"THRUST.REVERSE_SELECTED", kReverseSelected.Offset(), shm::FieldType::Byte,
-     shm::Writer::Host, "reverse selected"},
+    {"THRUST.REVERSE_SELECTED", kReverseSelected.Offset(), shm::FieldType::Byte, shm::Writer::Host,
+     "reverse selected"},
 };
 
 }  // namespace
@@ -106,9 +101,8 @@ bool CThrustLever::InitialiseExtra(const char* /*folder*/) {
     thrust::kAngle[2].Write(view, 0.0);
     thrust::kAngle[3].Write(view, 0.0);
     for (int lever = 0; lever < thrust::kLevers; ++lever) {
-        const CLightClass& takeOff =
-            Lights()[static_cast<std::size_t>(lever * thrust::kPicturesPerLever +
-                                              thrust::kTakeOffPicture)];
+        const CLightClass& takeOff = Lights()[static_cast<std::size_t>(
+            lever * thrust::kPicturesPerLever + thrust::kTakeOffPicture)];
         m_clickRect[lever] = takeOff.GetSize();
         m_drawn[lever] = kNotDrawn;
     }

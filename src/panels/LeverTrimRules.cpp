@@ -120,15 +120,15 @@ int MarkOffset(float trim, int scaleHeight, bool a320Layout) {
     const double value = Finite(trim);
     if (a320Layout) {
         // Limited before the cast: a wild trim must not overflow the int.
-        const double b = kx::Limit(std::fabs(value) / kTrimRange * scaleHeight,
-                                   static_cast<double>(kA320MarkLow),
-                                   static_cast<double>(kA320MarkHigh));
+        const double b =
+            kx::Limit(std::fabs(value) / kTrimRange * scaleHeight,
+                      static_cast<double>(kA320MarkLow), static_cast<double>(kA320MarkHigh));
         return static_cast<int>(b);
     }
     static Table curve(kMarkTrim, kMarkPoints, kMarkOffset);
     const double offset = curve.Evaluate(-value);
-    return static_cast<int>(kx::Limit(offset, static_cast<double>(kA330MarkLow),
-                                      static_cast<double>(kA330MarkHigh)));
+    return static_cast<int>(
+        kx::Limit(offset, static_cast<double>(kA330MarkLow), static_cast<double>(kA330MarkHigh)));
 }
 
 bool RudderSpring::Step(int position, bool leftHeld) {

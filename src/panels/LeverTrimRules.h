@@ -40,8 +40,7 @@ struct TrimCommand {
     bool active;  // output byte "command active"
 };
 // Wheel positions are 0 up, 1 middle, 2 down; leftHeld is the left button.
-TrimCommand WheelCommand(float trim, int leftWheel, int rightWheel, bool leftHeld,
-                         bool a320Layout);
+TrimCommand WheelCommand(float trim, int leftWheel, int rightWheel, bool leftHeld, bool a320Layout);
 // A double-click at height y down a scale of the given height commands
 // 6.0 x (y / height) - 6.0: -6.0 at the top, 0.0 at the bottom.
 float ScaleCommand(int y, int scaleHeight);

@@ -16,15 +16,9 @@ namespace {
 
 // In panel-number order; one line per panel side.
 const CatalogEntry kCatalog[] = {
-    {0, &elec::kSpec, 0},
-    {2, &gear::kSpec, 0},
-    {19, &flaps::kSpec, 0},
-    {21, &glare::kSpec[0], 0},
-    {22, &glare::kSpec[1], 1},
-    {24, &spdbrk::kSpec, 0},
-    {25, &clockpanel::kSpec, 0},
-    {27, &thrust::kSpec, 0},
-    {31, &stab::kSpec, 0},
+    {0, &elec::kSpec, 0},        {2, &gear::kSpec, 0},      {19, &flaps::kSpec, 0},
+    {21, &glare::kSpec[0], 0},   {22, &glare::kSpec[1], 1}, {24, &spdbrk::kSpec, 0},
+    {25, &clockpanel::kSpec, 0}, {27, &thrust::kSpec, 0},   {31, &stab::kSpec, 0},
     {36, &rudder::kSpec, 0},
 };
 
