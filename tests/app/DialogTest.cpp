@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <QMouseEvent>
 #include <QTest>
 #include <string>
@@ -13,7 +15,7 @@
 
 namespace {
 
-// A cockpit art set with the electrical panel's pictures, a main picture and
+// A cockpit art set with the electrical panel's test pictures, a main picture and
 // an initialisation file; each test runs the window on its own segments.
 class DialogTest : public ::testing::Test {
   protected:
@@ -23,6 +25,11 @@ class DialogTest : public ::testing::Test {
         ViewInitialise::SetClock(&reportClock);
         s_art = new testsupport::TempDir;
         const auto& art = s_art->Path();
+        // Every other panel's pictures from the default art, so that the
+        // cockpit starts; the electrical panel's own test pictures over them.
+        const std::string command =
+            std::string(SKYLID_ART_BIN) + " --out " + art.string() + " >/dev/null";
+        ASSERT_EQ(std::system(command.c_str()), 0);
         const char* folders[] = {"Buttons\\FaultOff", "Buttons\\FaultAltn", "Buttons\\DotsOff",
                                  "Buttons\\FaultDots", "Buttons\\AvailOn"};
         for (int i = 0; i < 5; ++i)
