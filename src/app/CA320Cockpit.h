@@ -23,17 +23,25 @@
 #include "panels/CA320_FltCtlsRight.h"
 #include "panels/CA320_FuelPanel.h"
 #include "panels/CA320_RcdrPanel.h"
+#include "panels/CA330_Clock.h"
 #include "panels/CA330_EfisDmc.h"
 #include "panels/CA330_LtSwPanel.h"
+#include "panels/CA330_RudderTrim.h"
 #include "panels/CBasePanel.h"
 #include "panels/CEcamCntlPanel.h"
 #include "panels/CEmrPwrPanel.h"
 #include "panels/CEngStartPanel.h"
+#include "panels/CFlapPanelPanel.h"
+#include "panels/CGlareShield.h"
 #include "panels/CGpwsPanel.h"
 #include "panels/CHydPanelPanel.h"
+#include "panels/CLndGearPanel.h"
 #include "panels/CManEngPanel.h"
 #include "panels/COxygenPanel.h"
 #include "panels/CParkBrakePanel.h"
+#include "panels/CSpdBrkPanelPanel.h"
+#include "panels/CStabPanel.h"
+#include "panels/CThrustLever.h"
 #include "panels/CVentilationPanel.h"
 #include "platform/WinTypes.h"
 #include "units/CMcduPanel.h"
@@ -171,6 +179,15 @@ class CA320Cockpit : public Kx_ErrorReport {
     Installed<CA330_LtSwPanel, 6> m_lightSwitch{*this, CBasePanel::kTypeA320};
     Installed<CA320_AdiruPanel, 7> m_adiru{*this};
     Installed<CEngStartPanel, 11> m_engineStart{*this};
+    Installed<CLndGearPanel, 2> m_landingGear{*this};
+    Installed<CFlapPanelPanel, 19> m_flaps{*this};
+    Installed<CGlareShield, 21> m_glareshieldLeft{*this, 0};
+    Installed<CGlareShield, 22> m_glareshieldRight{*this, 1};
+    Installed<CSpdBrkPanelPanel, 24> m_speedBrake{*this};
+    Installed<CA330_Clock, 25> m_clock{*this};
+    Installed<CThrustLever, 27> m_thrustLevers{*this};
+    Installed<CStabPanel, 31> m_pitchTrim{*this};
+    Installed<CA330_RudderTrim, 36> m_rudderTrim{*this};
 };
 
 // The object the main window holds.

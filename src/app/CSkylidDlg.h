@@ -119,7 +119,10 @@ class CSkylidDlg : public QWidget, public IFrameOwner {
     std::uint8_t* m_generic = nullptr;
     std::unique_ptr<CTrnShm> m_trainingShm;
     std::uint8_t* m_training = nullptr;
-    CSkylidCkptMngr m_manager;
+    // The cockpit manager holds every panel by value (megabytes of controls):
+    // it lives on the heap so that no caller's stack has to carry it.
+    std::unique_ptr<CSkylidCkptMngr> m_managerStorage = std::make_unique<CSkylidCkptMngr>();
+    CSkylidCkptMngr& m_manager = *m_managerStorage;
     std::unique_ptr<RealTimeLoop> m_loop;
     QImage m_picture;
     std::unique_ptr<CDC> m_dc;

@@ -116,7 +116,7 @@ int CKitPanel::PlaceY(int y, int y330) const {
 
 bool CKitPanel::InitialiseControls(const char* folder) {
     const CPoint origin = GetPosition();
-    auto failWith = [this](Kx_ErrorReport& control, const char* groupFailure = nullptr) {
+    auto failWith = [this](auto& control, const char* groupFailure = nullptr) {
         if (groupFailure == nullptr) {
             SetError(control.GetErrorText());
         } else {
@@ -125,6 +125,7 @@ bool CKitPanel::InitialiseControls(const char* folder) {
                        groupFailure);
             SetError(where, control.GetErrorText());
         }
+        OnControlFailure(KindOf(control));
         return false;
     };
 
@@ -389,7 +390,7 @@ void CKitPanel::WritePosition(std::uint8_t* view, const kit::Out& out, int posit
             WriteAt<std::uint8_t>(view, at, position == out.value ? 1 : 0);
             return;
         case kit::Enc::OneHot:
-            for (int p = 0; p < positions; ++p)
+            for (int p = 0; p < kit::OneHotCount(out, positions); ++p)
                 WriteAt<std::uint8_t>(view, Within(at, static_cast<std::uint32_t>(p)),
                                       p == position ? 1 : 0);
             return;
@@ -616,8 +617,9 @@ void CKitPanel::RefreshFromOutputs() {
         } else if (out.enc == kit::Enc::Byte) {
             m_levers[i].SetDetent(ReadAt<std::uint8_t>(view, at));
         } else if (out.enc == kit::Enc::OneHot) {
-            for (std::uint32_t d = 0;
-                 d < static_cast<std::uint32_t>(kit::DetentCount(m_spec.levers[i])); ++d) {
+            const auto count = static_cast<std::uint32_t>(
+                kit::OneHotCount(out, kit::DetentCount(m_spec.levers[i])));
+            for (std::uint32_t d = 0; d < count; ++d) {
                 if (m_levers[i].IsDetentPresent(static_cast<int>(d)) &&
                     ReadAt<std::uint8_t>(view, Within(at, d)) != 0) {
                     m_levers[i].SetDetent(static_cast<int>(d));

@@ -37,7 +37,7 @@
 
 class CKitPanel : public CBasePanel {
   public:
-    enum class Kind { Button, Cover, Switch, Knob, Lever, Light, Rotary };
+    enum class Kind { Button, Cover, Switch, Knob, Lever, Light, Rotary, Display };
 
     explicit CKitPanel(const kit::PanelSpec& spec, int side = 0) : m_spec(spec), m_side(side) {}
 
@@ -97,6 +97,9 @@ class CKitPanel : public CBasePanel {
         return false;
     }
     virtual void DrawExtra(CDC* /*dc*/) {}
+    // A control of this kind failed to set up; its error text is already the
+    // panel's (a panel may add its own line to it).
+    virtual void OnControlFailure(Kind /*kind*/) {}
 
     // Field access within the chosen blocks.
     std::uint8_t InByte(const std::uint8_t* view, std::uint32_t offset) const;
@@ -111,6 +114,15 @@ class CKitPanel : public CBasePanel {
     void WriteOutputs(std::uint8_t* view);
 
   private:
+    static constexpr Kind KindOf(const CButtonClass&) { return Kind::Button; }
+    static constexpr Kind KindOf(const CGuardedCover&) { return Kind::Cover; }
+    static constexpr Kind KindOf(const CSwitchClass&) { return Kind::Switch; }
+    static constexpr Kind KindOf(const CKnobClass&) { return Kind::Knob; }
+    static constexpr Kind KindOf(const CLever&) { return Kind::Lever; }
+    static constexpr Kind KindOf(const CLightClass&) { return Kind::Light; }
+    static constexpr Kind KindOf(const CRotaryKnobClass&) { return Kind::Rotary; }
+    static constexpr Kind KindOf(const CPanelDisplay&) { return Kind::Display; }
+
     bool InitialiseControls(const char* folder);
     void UpdateCovers(MouseEvent* event);
     void UpdateButtons(std::uint8_t* view, MouseEvent* event);

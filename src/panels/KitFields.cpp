@@ -58,7 +58,7 @@ class RowMaker {
                     "1 while " + of + " is in position " + std::to_string(out.value));
                 return;
             case Enc::OneHot:
-                for (int p = 0; p < positions; ++p) {
+                for (int p = 0; p < OneHotCount(out, positions); ++p) {
                     Add(control + ".AT_" + std::to_string(p), true,
                         out.offset + static_cast<std::uint32_t>(p), shm::FieldType::Byte,
                         "1 while " + of + " is in position " + std::to_string(p));

@@ -40,6 +40,7 @@ enum class Enc : std::uint8_t {
     Flags,     // switch: two bytes, (1, 0) up or left, (0, 1) down or right
     OneAt,     // 1 while the position is `value`, else 0
     OneHot,    // one byte per position from the field on, 1 at the position
+               // (`value` bytes when given, else one per position the kind has)
 };
 
 struct Out {
@@ -65,6 +66,15 @@ constexpr Out OneAt(std::uint32_t offset, int position) {
 constexpr Out OneHot(std::uint32_t offset) {
     return {offset, Enc::OneHot};
 }
+// One-hot over the first `count` positions only (a lever with five detents
+// owns five bytes, not eight).
+constexpr Out OneHot(std::uint32_t offset, int count) {
+    return {offset, Enc::OneHot, static_cast<std::int8_t>(count)};
+}
+// Positions a one-hot field covers for a control with the given number.
+constexpr int OneHotCount(const Out& out, int positions) {
+    return out.value > 0 && out.value < positions ? out.value : positions;
+}
 inline constexpr Out kNoOutput{};
 
 // Bytes of the segment an output field covers for a control with the given
@@ -78,7 +88,7 @@ constexpr std::uint32_t Width(const Out& out, int positions = 8) {
         case Enc::Flags:
             return 2;
         case Enc::OneHot:
-            return static_cast<std::uint32_t>(positions);
+            return static_cast<std::uint32_t>(OneHotCount(out, positions));
         default:
             return 1;
     }

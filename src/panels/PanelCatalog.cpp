@@ -13,16 +13,24 @@
 #include "panels/CA320_FltCtlsRight.h"
 #include "panels/CA320_FuelPanel.h"
 #include "panels/CA320_RcdrPanel.h"
+#include "panels/CA330_Clock.h"
 #include "panels/CA330_EfisDmc.h"
 #include "panels/CA330_LtSwPanel.h"
+#include "panels/CA330_RudderTrim.h"
 #include "panels/CEcamCntlPanel.h"
 #include "panels/CEmrPwrPanel.h"
 #include "panels/CEngStartPanel.h"
+#include "panels/CFlapPanelPanel.h"
+#include "panels/CGlareShield.h"
 #include "panels/CGpwsPanel.h"
 #include "panels/CHydPanelPanel.h"
+#include "panels/CLndGearPanel.h"
 #include "panels/CManEngPanel.h"
 #include "panels/COxygenPanel.h"
 #include "panels/CParkBrakePanel.h"
+#include "panels/CSpdBrkPanelPanel.h"
+#include "panels/CStabPanel.h"
+#include "panels/CThrustLever.h"
 #include "panels/CVentilationPanel.h"
 
 namespace panels {
@@ -38,8 +46,11 @@ const CatalogEntry kCatalog[] = {
     {34, &cargoheat::kSpec, 0},   {35, &oxygen::kSpec, 0},    {43, &efisdmc::kSpecs[0], 0},
     {44, &efisdmc::kSpecs[1], 1}, {45, &gpws::kSpec, 0},      {46, &calls::kSpec, 0},
     {47, &evac::kSpec, 0},        {48, &rcdr::kSpec, 0},      {49, &antiice::kSpec, 0},
-    {3, &ecam::kSpec, 0},      {6, &lights::kSpec, 0},
-    {7, &adirs::kSpec, 0}, {11, &engstart::kSpec, 0},
+    {3, &ecam::kSpec, 0},         {6, &lights::kSpec, 0},     {7, &adirs::kSpec, 0},
+    {11, &engstart::kSpec, 0},    {2, &gear::kSpec, 0},       {19, &flaps::kSpec, 0},
+    {21, &glare::kSpec[0], 0},    {22, &glare::kSpec[1], 1},  {24, &spdbrk::kSpec, 0},
+    {25, &clockpanel::kSpec, 0},  {27, &thrust::kSpec, 0},    {31, &stab::kSpec, 0},
+    {36, &rudder::kSpec, 0},
 };
 
 }  // namespace

@@ -4,6 +4,8 @@
 // panel's place on the main picture.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -19,7 +21,9 @@ TEST(CockpitArt, EveryPanelStartsOnTheDefaultArtWithItsControlsInsideItsPlace) {
 
     std::vector<std::uint8_t> segment(Gensim_Shm::kSize, 0);
     CBasePanel::SetSharedMemory(segment.data());
-    CSkylidCkptMngr manager;
+    // Every panel by value: too large for the test's stack.
+    auto owner = std::make_unique<CSkylidCkptMngr>();
+    CSkylidCkptMngr& manager = *owner;
     manager.SetSharedMemory(segment.data());
     ASSERT_TRUE(manager.Initialise((dir / "art/Bitmaps").c_str())) << manager.GetErrorText();
     EXPECT_EQ(segment[129358], 1) << "manual engine start panel given mode 4 after start-up";

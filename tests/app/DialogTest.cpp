@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <QMouseEvent>
 #include <QTest>
 #include <cstdio>
@@ -33,8 +35,8 @@ class DialogTest : public ::testing::Test {
         ViewInitialise::SetClock(&reportClock);
         s_art = new testsupport::TempDir;
         const auto& art = s_art->Path();
-        const std::string command = std::string(SKYLID_ART_BIN) + " --out " +
-                                    (art / "default").string() + " >/dev/null";
+        const std::string command =
+            std::string(SKYLID_ART_BIN) + " --out " + (art / "default").string() + " >/dev/null";
         ASSERT_EQ(std::system(command.c_str()), 0);
         std::filesystem::rename(art / "default" / "Bitmaps", art / "Bitmaps");
         const char* folders[] = {"Buttons\\FaultOff", "Buttons\\FaultAltn", "Buttons\\DotsOff",

@@ -2,6 +2,8 @@
 // iteration, whether or not it is in view.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -18,7 +20,9 @@ TEST(FcuHook, PresetRequestsInTheFcusOwnBlockUpdateItEveryIteration) {
 
     std::vector<std::uint8_t> segment(Gensim_Shm::kSize, 0);
     CBasePanel::SetSharedMemory(segment.data());
-    CSkylidCkptMngr manager;
+    // Every panel by value: too large for the test's stack.
+    auto owner = std::make_unique<CSkylidCkptMngr>();
+    CSkylidCkptMngr& manager = *owner;
     manager.SetSharedMemory(segment.data());
     ASSERT_TRUE(manager.Initialise((dir / "art/Bitmaps").c_str())) << manager.GetErrorText();
 

@@ -8,11 +8,8 @@ using Factory = std::unique_ptr<PanelDemo> (*)();
 
 // Every panel with a demo behaviour, one line each.
 constexpr Factory kFactories[] = {
-    MakeElectricalDemo,
-    MakeKitPanelsDemo,
-    MakeMcduDemo,
-    MakeFcuDemo,
-    MakeKeypadPanelsDemo,
+    MakeElectricalDemo, MakeKitPanelsDemo,    MakeMcduDemo,
+    MakeFcuDemo,        MakeKeypadPanelsDemo, MakeLeversDemo,
 };
 
 }  // namespace

@@ -84,8 +84,8 @@ class KitPanelsDemo final : public PanelDemo {
     // keypad panels (ECAM, light switches, ADIRS, engine start), the levers
     // and trims, the glareshields, the radio and audio panels.
     static bool HasOwnDemo(int number) {
-        constexpr int kOwn[] = {0,  2,  3,  6,  7,  11, 19, 21, 22, 24, 25,
-                                27, 31, 36, 37, 38, 39, 40, 41, 42};
+        constexpr int kOwn[] = {0,  2,  3,  6,  7,  11, 19, 21, 22, 24,
+                                25, 27, 31, 36, 37, 38, 39, 40, 41, 42};
         for (int own : kOwn) {
             if (own == number)
                 return true;
