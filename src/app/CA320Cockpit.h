@@ -10,6 +10,8 @@
 
 #include "log/Kx_ErrorReport.h"
 #include "panels/CA320_ElectricalPanel.h"
+#include "panels/CA330_Acp.h"
+#include "panels/CA330_Rmp.h"
 #include "panels/CBasePanel.h"
 #include "platform/WinTypes.h"
 
@@ -97,6 +99,12 @@ class CA320Cockpit : public Kx_ErrorReport {
     // on the picture but no panel; panels not yet built are absent and
     // skipped everywhere.
     Installed<CA320_ElectricalPanel, 0> m_electrical{*this};
+    Installed<CA330_Rmp, 37> m_rmpCapt{*this, 0};
+    Installed<CA330_Rmp, 38> m_rmpFo{*this, 1};
+    Installed<CA330_Rmp, 39> m_rmp3{*this, 2};
+    Installed<CA330_Acp, 40> m_acpCapt{*this, 0};
+    Installed<CA330_Acp, 41> m_acpFo{*this, 1};
+    Installed<CA330_Acp, 42> m_acp3{*this, 2};
 };
 
 // The object the main window holds.
