@@ -14,6 +14,10 @@
 #include "panels/CA330_Rmp.h"
 #include "panels/CBasePanel.h"
 #include "platform/WinTypes.h"
+#include "units/CDataScreen.h"
+#include "units/CEfisSwPanel.h"
+#include "units/CNavPanel.h"
+#include "units/TcasPanel.h"
 
 struct MouseEvent;
 class CDC;
@@ -99,12 +103,17 @@ class CA320Cockpit : public Kx_ErrorReport {
     // on the picture but no panel; panels not yet built are absent and
     // skipped everywhere.
     Installed<CA320_ElectricalPanel, 0> m_electrical{*this};
+    Installed<CNavPanel, 4> m_efisCapt{*this, 0};
+    Installed<CNavPanel, 5> m_efisFo{*this, 1};
+    Installed<CEfisSwPanel, 18> m_efisSwitching{*this};
+    Installed<CDataScreen, 23> m_dataScreen{*this};
     Installed<CA330_Rmp, 37> m_rmpCapt{*this, 0};
     Installed<CA330_Rmp, 38> m_rmpFo{*this, 1};
     Installed<CA330_Rmp, 39> m_rmp3{*this, 2};
     Installed<CA330_Acp, 40> m_acpCapt{*this, 0};
     Installed<CA330_Acp, 41> m_acpFo{*this, 1};
     Installed<CA330_Acp, 42> m_acp3{*this, 2};
+    Installed<TcasPanel, 50> m_tcas{*this};
 };
 
 // The object the main window holds.
