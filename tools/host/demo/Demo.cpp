@@ -9,6 +9,7 @@ using Factory = std::unique_ptr<PanelDemo> (*)();
 // Every panel with a demo behaviour, one line each.
 constexpr Factory kFactories[] = {
     MakeElectricalDemo,
+    MakeRadiosDemo,
 };
 
 }  // namespace

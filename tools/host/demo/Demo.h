@@ -28,6 +28,7 @@ class PanelDemo {
 
 // One factory per panel.
 std::unique_ptr<PanelDemo> MakeElectricalDemo();
+std::unique_ptr<PanelDemo> MakeRadiosDemo();
 
 // Every panel's behaviour, made once at start.
 std::vector<std::unique_ptr<PanelDemo>> MakeAllDemos();
