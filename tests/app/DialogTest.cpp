@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <QMouseEvent>
 #include <QTest>
 #include <string>
@@ -23,6 +25,11 @@ class DialogTest : public ::testing::Test {
         ViewInitialise::SetClock(&reportClock);
         s_art = new testsupport::TempDir;
         const auto& art = s_art->Path();
+        // Every panel's pictures from the default art, then the test's own
+        // pictures for the electrical panel.
+        const std::string command =
+            std::string(SKYLID_ART_BIN) + " --out " + art.string() + " >/dev/null";
+        ASSERT_EQ(std::system(command.c_str()), 0);
         const char* folders[] = {"Buttons\\FaultOff", "Buttons\\FaultAltn", "Buttons\\DotsOff",
                                  "Buttons\\FaultDots", "Buttons\\AvailOn"};
         for (int i = 0; i < 5; ++i)
