@@ -23,9 +23,11 @@
 #include "panels/CA320_FltCtlsRight.h"
 #include "panels/CA320_FuelPanel.h"
 #include "panels/CA320_RcdrPanel.h"
+#include "panels/CA330_Acp.h"
 #include "panels/CA330_Clock.h"
 #include "panels/CA330_EfisDmc.h"
 #include "panels/CA330_LtSwPanel.h"
+#include "panels/CA330_Rmp.h"
 #include "panels/CA330_RudderTrim.h"
 #include "panels/CBasePanel.h"
 #include "panels/CEcamCntlPanel.h"
@@ -44,8 +46,12 @@
 #include "panels/CThrustLever.h"
 #include "panels/CVentilationPanel.h"
 #include "platform/WinTypes.h"
-#include "units/CMcduPanel.h"
+#include "units/CDataScreen.h"
+#include "units/CEfisSwPanel.h"
 #include "units/CFcuPanel.h"
+#include "units/CMcduPanel.h"
+#include "units/CNavPanel.h"
+#include "units/TcasPanel.h"
 
 struct MouseEvent;
 class CDC;
@@ -188,6 +194,17 @@ class CA320Cockpit : public Kx_ErrorReport {
     Installed<CThrustLever, 27> m_thrustLevers{*this};
     Installed<CStabPanel, 31> m_pitchTrim{*this};
     Installed<CA330_RudderTrim, 36> m_rudderTrim{*this};
+    Installed<CNavPanel, 4> m_efisCapt{*this, 0};
+    Installed<CNavPanel, 5> m_efisFo{*this, 1};
+    Installed<CEfisSwPanel, 18> m_efisSwitching{*this};
+    Installed<CDataScreen, 23> m_dataScreen{*this};
+    Installed<CA330_Rmp, 37> m_rmpCapt{*this, 0};
+    Installed<CA330_Rmp, 38> m_rmpFo{*this, 1};
+    Installed<CA330_Rmp, 39> m_rmp3{*this, 2};
+    Installed<CA330_Acp, 40> m_acpCapt{*this, 0};
+    Installed<CA330_Acp, 41> m_acpFo{*this, 1};
+    Installed<CA330_Acp, 42> m_acp3{*this, 2};
+    Installed<TcasPanel, 50> m_tcas{*this};
 };
 
 // The object the main window holds.

@@ -43,6 +43,12 @@ void CKitPanel::Bind(const Controls& controls) {
 }
 
 blocks::PanelBlocks CKitPanel::BlocksOf(const kit::PanelSpec& spec, int side, bool a320) {
+    if (!spec.sideRegions.empty()) {
+        if (side < 0 || static_cast<std::size_t>(side) >= spec.sideRegions.size())
+            return blocks::kNoBlocks;
+        const blocks::TypedBlocks& typed = spec.sideRegions[static_cast<std::size_t>(side)];
+        return a320 ? typed.a320 : typed.a330;
+    }
     blocks::PanelBlocks chosen = a320 ? spec.regions.a320 : spec.regions.a330;
     const auto move = [side](std::uint32_t start, std::uint32_t stride) {
         return start == kNone ? kNone : start + static_cast<std::uint32_t>(side) * stride;
@@ -201,12 +207,14 @@ bool CKitPanel::InitialiseControls(const char* folder) {
     for (std::size_t i = 0; i < m_knobs.size(); ++i) {
         const kit::KnobRow& row = m_spec.knobs[i];
         KnobSettings settings;
-        for (const char* p = row.present; p != nullptr && *p != '\0'; ++p) {
+        const bool own330 = !m_a320Layout;
+        const char* present = own330 && row.present330 != nullptr ? row.present330 : row.present;
+        for (const char* p = present; p != nullptr && *p != '\0'; ++p) {
             if (*p >= '0' && *p <= '7')
                 settings.present[*p - '0'] = 1;
         }
         settings.folder = folder;
-        settings.controlFolder = row.picture;
+        settings.controlFolder = own330 && row.picture330 != nullptr ? row.picture330 : row.picture;
         settings.xOffset = PlaceX(row.x, row.x330);
         settings.yOffset = PlaceY(row.y, row.y330);
         settings.panelX = origin.x;
@@ -305,6 +313,27 @@ char CKitPanel::Forced(const char* presets, kit::Held held, const std::uint8_t* 
     if (held == kit::Held::Always || (held == kit::Held::InA330Layout && !m_a320Layout))
         action = 'I';
     return action;
+}
+
+void CKitPanel::ButtonLights(int index, const std::uint8_t* view, bool& top, bool& bottom) const {
+    const kit::Lights& lights = m_spec.buttons[static_cast<std::size_t>(index)].lights;
+    switch (lights.mode) {
+        case kit::Lit::Pair:
+            top = InByte(view, lights.top) != 0;
+            bottom = InByte(view, lights.bottom) != 0;
+            return;
+        case kit::Lit::One:
+            top = InByte(view, lights.top) != 0;
+            bottom = false;
+            return;
+        case kit::Lit::Panel:
+            top = ButtonLit(index, view);
+            bottom = false;
+            return;
+        default:
+            top = bottom = false;
+            return;
+    }
 }
 
 bool CKitPanel::ButtonGated(int index) const {
@@ -444,11 +473,10 @@ void CKitPanel::UpdateButtons(std::uint8_t* view, MouseEvent* event) {
         CButtonClass& button = m_buttons[i];
         if (IsActive(Kind::Button, index) && !ButtonGated(index)) {
             MouseEvent* ev = DrawnHere(row.drawn) ? event : nullptr;
-            const kit::Lights& lights = row.lights;
-            const bool top = (lights.mode == kit::Lit::Pair || lights.mode == kit::Lit::One) &&
-                             InByte(view, lights.top) != 0;
-            const bool bottom = lights.mode == kit::Lit::Pair && InByte(view, lights.bottom) != 0;
-            const bool lamp = test && lights.mode != kit::Lit::None;
+            bool top = false;
+            bool bottom = false;
+            ButtonLights(index, view, top, bottom);
+            const bool lamp = test && row.lights.mode != kit::Lit::None;
             if (row.onOff)
                 button.UpdateOnOff(ev, top, lamp);
             else
@@ -556,11 +584,10 @@ void CKitPanel::RefreshFromOutputs() {
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
         const kit::ButtonRow& row = m_spec.buttons[i];
         CButtonClass& button = m_buttons[i];
-        const kit::Lights& lights = row.lights;
-        const bool top = (lights.mode == kit::Lit::Pair || lights.mode == kit::Lit::One) &&
-                         InByte(view, lights.top) != 0;
-        const bool bottom = lights.mode == kit::Lit::Pair && InByte(view, lights.bottom) != 0;
-        const bool lamp = test && lights.mode != kit::Lit::None;
+        bool top = false;
+        bool bottom = false;
+        ButtonLights(static_cast<int>(i), view, top, bottom);
+        const bool lamp = test && row.lights.mode != kit::Lit::None;
         if (row.onOff)
             button.UpdateOnOff(nullptr, top, lamp);
         else

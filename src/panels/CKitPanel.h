@@ -91,6 +91,10 @@ class CKitPanel : public CBasePanel {
     virtual bool IsActive(Kind /*kind*/, int /*index*/) const { return true; }
     // Lights with Source::Panel.
     virtual bool LightLit(int /*index*/, const std::uint8_t* /*view*/) const { return false; }
+    // The light of push-buttons with Lit::Panel.
+    virtual bool ButtonLit(int /*index*/, const std::uint8_t* /*view*/) const { return false; }
+    // Panels whose side is given after construction (before Initialise).
+    void SetSideIndex(int side) { m_side = side; }
     // The text of display i; the display is left alone when it returns false.
     virtual bool DisplayText(int /*index*/, const std::uint8_t* /*view*/, char* /*text*/,
                              std::size_t /*size*/) const {
@@ -138,6 +142,7 @@ class CKitPanel : public CBasePanel {
     int PlaceX(int x, int x330) const;
     int PlaceY(int y, int y330) const;
     bool Fail(const char* what);
+    void ButtonLights(int index, const std::uint8_t* view, bool& top, bool& bottom) const;
 
     const kit::PanelSpec& m_spec;
     int m_side = 0;

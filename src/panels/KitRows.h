@@ -100,6 +100,7 @@ enum class Lit : std::uint8_t {
     One,       // one light byte (on/off buttons), and the lamp test
     TestOnly,  // only the lamp test lights it
     None,      // never lit
+    Panel,     // the panel's own rule (CKitPanel::ButtonLit), and the lamp test
 };
 struct Lights {
     Lit mode = Lit::TestOnly;
@@ -113,6 +114,7 @@ constexpr Lights One(std::uint32_t at) {
     return {Lit::One, at, kNone};
 }
 inline constexpr Lights kTestOnly{Lit::TestOnly};
+inline constexpr Lights kPanelLit{Lit::Panel};
 inline constexpr Lights kUnlit{Lit::None};
 
 // A push-button the panel holds in every update.
@@ -240,7 +242,16 @@ struct KnobRow {
     int id = -1;
     int x330 = kSame;
     int y330 = kSame;
+    // The A330 layout's pictures and present positions; null: the same.
+    const char* picture330 = nullptr;
+    const char* present330 = nullptr;
 
+    constexpr KnobRow For330(const char* picture, const char* present) const {
+        KnobRow row = *this;
+        row.picture330 = picture;
+        row.present330 = present;
+        return row;
+    }
     constexpr KnobRow Drawn(Layout layout) const {
         KnobRow row = *this;
         row.drawn = layout;
@@ -442,6 +453,9 @@ struct PanelSpec {
     int sides = 1;
     std::uint32_t sideOutStride = 0;
     std::uint32_t sideInStride = 0;
+    // Panels whose sides lie apart: the blocks of each side (instead of
+    // regions and strides when not empty).
+    std::span<const blocks::TypedBlocks> sideRegions = {};
     // The panel's fields that its rows do not describe (display values,
     // texts, mode bytes), for the host tools; absolute offsets per side.
     std::span<const shm::FieldRow> (*extraFields)(int side) = nullptr;

@@ -13,9 +13,11 @@
 #include "panels/CA320_FltCtlsRight.h"
 #include "panels/CA320_FuelPanel.h"
 #include "panels/CA320_RcdrPanel.h"
+#include "panels/CA330_Acp.h"
 #include "panels/CA330_Clock.h"
 #include "panels/CA330_EfisDmc.h"
 #include "panels/CA330_LtSwPanel.h"
+#include "panels/CA330_Rmp.h"
 #include "panels/CA330_RudderTrim.h"
 #include "panels/CEcamCntlPanel.h"
 #include "panels/CEmrPwrPanel.h"
@@ -51,6 +53,12 @@ const CatalogEntry kCatalog[] = {
     {21, &glare::kSpec[0], 0},    {22, &glare::kSpec[1], 1},  {24, &spdbrk::kSpec, 0},
     {25, &clockpanel::kSpec, 0},  {27, &thrust::kSpec, 0},    {31, &stab::kSpec, 0},
     {36, &rudder::kSpec, 0},
+    {37, &rmp::kSpec, 0},  // RMP captain
+    {38, &rmp::kSpec, 1},  // RMP first officer
+    {39, &rmp::kSpec, 2},  // RMP 3
+    {40, &acp::kSpec, 0},  // ACP captain
+    {41, &acp::kSpec, 1},  // ACP first officer
+    {42, &acp::kSpec, 2},  // ACP 3
 };
 
 }  // namespace

@@ -47,6 +47,8 @@ class FakePanel : public CBasePanel {
 };
 
 // The cockpit with fake panels at the numbers a test asks for.
+// Every panel by value: a test cockpit lives on the heap, not on the
+// test's stack.
 class TestCockpit : public CA320Cockpit {
   public:
     explicit TestCockpit(std::vector<int> numbers) {
@@ -73,7 +75,8 @@ class CockpitManagerTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(CockpitManagerTest, RoundRobinTakesCountPlusOneIterations) {
-    TestCockpit cockpit({43, 44});
+    auto cockpitOwner = std::make_unique<TestCockpit>(std::vector<int>{43, 44});
+    TestCockpit& cockpit = *cockpitOwner;
     cockpit.SetSharedMemory(segment.data());
     // A view over panel 43 only (0, 2205, 120 x 330).
     cockpit.UpdateVisible(0, 2205, 100, 2300, &event);
@@ -90,7 +93,8 @@ TEST_F(CockpitManagerTest, RoundRobinTakesCountPlusOneIterations) {
 }
 
 TEST_F(CockpitManagerTest, VisibleListIncludesPanelsTouchingTheEdges) {
-    TestCockpit cockpit({});
+    auto cockpitOwner = std::make_unique<TestCockpit>(std::vector<int>{});
+    TestCockpit& cockpit = *cockpitOwner;
     cockpit.SetSharedMemory(segment.data());
     // Panel 0 spans 898..1567 x 500..710; a view ending exactly at x 898.
     cockpit.UpdateVisible(800, 600, 898, 650, &event);
@@ -99,14 +103,16 @@ TEST_F(CockpitManagerTest, VisibleListIncludesPanelsTouchingTheEdges) {
         found |= cockpit.GetVisible(i) == 0;
     EXPECT_TRUE(found);
     // One pixel further left it is out.
-    TestCockpit other({});
+    auto otherOwner = std::make_unique<TestCockpit>(std::vector<int>{});
+    TestCockpit& other = *otherOwner;
     other.UpdateVisible(800, 600, 897, 650, &event);
     for (int i = 0; i < other.GetVisibleCount(); ++i)
         EXPECT_NE(other.GetVisible(i), 0);
 }
 
 TEST_F(CockpitManagerTest, EmptyViewUpdatesNoPanelButTheFcuHookRuns) {
-    TestCockpit cockpit({0, 20});
+    auto cockpitOwner = std::make_unique<TestCockpit>(std::vector<int>{0, 20});
+    TestCockpit& cockpit = *cockpitOwner;
     cockpit.SetSharedMemory(segment.data());
     cockpit.UpdateVisible(9000, 9000, 9100, 9100, &event);
     EXPECT_EQ(cockpit.GetVisibleCount(), 0);
@@ -119,7 +125,8 @@ TEST_F(CockpitManagerTest, EmptyViewUpdatesNoPanelButTheFcuHookRuns) {
 }
 
 TEST_F(CockpitManagerTest, UpdateAllVisibleUpdatesEveryVisiblePanelEachIteration) {
-    TestCockpit cockpit({0, 6, 13});
+    auto cockpitOwner = std::make_unique<TestCockpit>(std::vector<int>{0, 6, 13});
+    TestCockpit& cockpit = *cockpitOwner;
     cockpit.SetSharedMemory(segment.data());
     cockpit.SetUpdateAllVisible(true);
     for (int i = 0; i < 4; ++i)
@@ -130,7 +137,8 @@ TEST_F(CockpitManagerTest, UpdateAllVisibleUpdatesEveryVisiblePanelEachIteration
 }
 
 TEST_F(CockpitManagerTest, ClicksFindThePanelWithThePanelOneAndRoundRobinRules) {
-    TestCockpit cockpit({0, 20, 25});
+    auto cockpitOwner = std::make_unique<TestCockpit>(std::vector<int>{0, 20, 25});
+    TestCockpit& cockpit = *cockpitOwner;
     cockpit.SetSharedMemory(segment.data());
     cockpit.UpdateVisible(9000, 9000, 9100, 9100, &event);  // sets the event pointer
     EXPECT_EQ(cockpit.FindPanel(CPoint(100, 100)), CA320Cockpit::kNoPanel) << "panel 1 only";
@@ -155,7 +163,8 @@ TEST_F(CockpitManagerTest, ClicksFindThePanelWithThePanelOneAndRoundRobinRules) 
 }
 
 TEST_F(CockpitManagerTest, FailingFirstPanelLeavesTheOthersUninitialised) {
-    TestCockpit cockpit({8, 9, 0, 50});
+    auto cockpitOwner = std::make_unique<TestCockpit>(std::vector<int>{8, 9, 0, 50});
+    TestCockpit& cockpit = *cockpitOwner;
     cockpit.Fake(8).failInitialise = true;
     EXPECT_FALSE(cockpit.Initialise("/art"));
     EXPECT_STREQ(cockpit.GetErrorText(), "CFake::Initialise --> failed on purpose");
@@ -165,7 +174,8 @@ TEST_F(CockpitManagerTest, FailingFirstPanelLeavesTheOthersUninitialised) {
 }
 
 TEST_F(CockpitManagerTest, InitialisesInOrderAtTheLayoutPositions) {
-    TestCockpit cockpit({0, 7, 8, 50});
+    auto cockpitOwner = std::make_unique<TestCockpit>(std::vector<int>{0, 7, 8, 50});
+    TestCockpit& cockpit = *cockpitOwner;
     ASSERT_TRUE(cockpit.Initialise("/art"));
     EXPECT_EQ(cockpit.journal, (std::vector<std::string>{"init 8", "init 0", "init 7", "init 50"}));
     EXPECT_EQ(cockpit.Fake(0).GetPosition(), CPoint(898, 500));
@@ -174,7 +184,8 @@ TEST_F(CockpitManagerTest, InitialisesInOrderAtTheLayoutPositions) {
 }
 
 TEST_F(CockpitManagerTest, DrawsTheLastHitPanelFirstThenTheVisibleList) {
-    TestCockpit cockpit({0, 6, 20});
+    auto cockpitOwner = std::make_unique<TestCockpit>(std::vector<int>{0, 6, 20});
+    TestCockpit& cockpit = *cockpitOwner;
     cockpit.SetSharedMemory(segment.data());
     cockpit.UpdateVisible(898, 500, 1567, 1247, &event);
     cockpit.OnMouse(CPoint(900, 1100));  // panel 6
@@ -184,7 +195,8 @@ TEST_F(CockpitManagerTest, DrawsTheLastHitPanelFirstThenTheVisibleList) {
 }
 
 TEST_F(CockpitManagerTest, RemoteHoldFollowsTheRequestWord) {
-    TestCockpit cockpit({3, 4, 21, 27});
+    auto cockpitOwner = std::make_unique<TestCockpit>(std::vector<int>{3, 4, 21, 27});
+    TestCockpit& cockpit = *cockpitOwner;
     cockpit.SetSharedMemory(segment.data());
     cockpit.SetRemoteHoldAll(true);
     EXPECT_TRUE(cockpit.Fake(3).IsRemoteHold());

@@ -327,14 +327,17 @@ TEST(HostCommand, ServeAloneCreatesBothSegmentsAndRemovesThemWhenItEnds) {
     EXPECT_FALSE(SegmentExists(name + "_Trn"));
 }
 
-TEST_F(HostCommandTest, TheDemoLightsAButtonPushedInAndLeavesTheLampTestAlone) {
+TEST_F(HostCommandTest, TheDemoLightsOffOnAButtonOutAndLeavesTheLampTestAlone) {
     HostProcess serve;
     ASSERT_TRUE(serve.Start(With({"serve", "--demo"})));
     ASSERT_TRUE(Eventually([&] { return m_segment.GetAttachCount() == 2; }));
 
-    // What the cockpit writes when button 0 is clicked in.
-    elec::kButtonState.Write(m_segment.Content(), 1);
+    // Button 0 (FAULT/OFF) out: the demo lights OFF, as on the aircraft;
+    // pushed in, OFF goes dark.
+    elec::kButtonState.Write(m_segment.Content(), 0);
     EXPECT_TRUE(Eventually([&] { return elec::kBottomLight.Read(m_segment.Content()) == 1; }));
+    elec::kButtonState.Write(m_segment.Content(), 1);
+    EXPECT_TRUE(Eventually([&] { return elec::kBottomLight.Read(m_segment.Content()) == 0; }));
 
     RunResult set = Host({"set", "ELEC.LAMP_TEST", "1"});
     ASSERT_EQ(set.status, 0) << set.err;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "panels/KitRows.h"
 #include "platform/WinTypes.h"
 
 namespace panelart {
@@ -45,5 +46,13 @@ void WriteRotaryKnob(const std::filesystem::path& art, const char* file, int fol
 // Every picture of the FCU (knobs 40 x 40, buttons 30 x 20, lights 8 x 8) and
 // the glyphs; folder indices from 20 on.
 void WriteFcuArt(const std::filesystem::path& art);
+// Every picture that a kit panel's rows name, in both layouts, as solid
+// pictures of the sizes below, and the display glyphs.
+inline constexpr int kSpecButtonSize[2] = {24, 20};
+inline constexpr int kSpecKnobSize = 30;
+inline constexpr int kSpecSwitchSize[2] = {20, 40};
+inline constexpr int kSpecRotarySize = 40;
+inline constexpr int kSpecLightSize[2] = {20, 10};
+void WriteSpecArt(const std::filesystem::path& art, const kit::PanelSpec& spec);
 
 }  // namespace panelart

@@ -1,7 +1,9 @@
 // The row tables of the generic segment that the host knows. A panel that
 // adds fields lists its table here, one line, under the heading the host
 // shows for it.
+#include <algorithm>
 #include <deque>
+#include <iterator>
 #include <string>
 #include <vector>
 #include "host/HostRegistry.h"
@@ -11,12 +13,23 @@
 #include "panels/PanelCatalog.h"
 #include "shm/GenericLayout.h"
 #include "shm/SimSegment.h"
-#include "units/McduLayout.h"
+#include "units/CDataScreen.h"
 #include "units/FcuLayout.h"
+#include "units/McduLayout.h"
+#include "units/CEfisSwPanel.h"
+#include "units/CNavPanel.h"
+#include "units/TcasPanel.h"
 
 namespace host {
 
 namespace {
+
+// The units built on the panel kit, one line per panel side (the panel
+// catalog holds the panels of the panel library).
+const panels::CatalogEntry kUnitEntries[] = {
+    {4, &efis::kSpecCapt, 0},    {5, &efis::kSpecFo, 1}, {18, &efissw::kSpec, 0},
+    {23, &datascreen::kSpec, 0}, {50, &atc::kSpec, 0},
+};
 
 // Tables of the units that keep their own field rows, one line each.
 const RowTable kUnitTables[] = {
@@ -36,7 +49,12 @@ struct GenericTables {
         tables.push_back({"Program", generic::kProgramFields});
         tables.push_back({"Start-up report", rows::kStartupReport});
         tables.push_back({"Configuration", rows::kConfiguration});
-        for (const panels::CatalogEntry& entry : panels::KitCatalog()) {
+        std::vector<panels::CatalogEntry> entries(panels::KitCatalog().begin(),
+                                                  panels::KitCatalog().end());
+        entries.insert(entries.end(), std::begin(kUnitEntries), std::end(kUnitEntries));
+        std::sort(entries.begin(), entries.end(),
+                  [](const auto& a, const auto& b) { return a.number < b.number; });
+        for (const panels::CatalogEntry& entry : entries) {
             std::vector<shm::FieldRow>& panelRows = rows.emplace_back();
             kit::AppendFieldRows(*entry.spec, entry.side, panelRows, texts);
             std::string owner = entry.spec->title;

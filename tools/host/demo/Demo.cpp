@@ -10,6 +10,8 @@ using Factory = std::unique_ptr<PanelDemo> (*)();
 constexpr Factory kFactories[] = {
     MakeElectricalDemo, MakeKitPanelsDemo,    MakeMcduDemo,
     MakeFcuDemo,        MakeKeypadPanelsDemo, MakeLeversDemo,
+    MakeElectricalDemo,
+    MakeRadiosDemo,
 };
 
 }  // namespace

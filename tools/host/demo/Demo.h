@@ -33,6 +33,7 @@ std::unique_ptr<PanelDemo> MakeMcduDemo();
 std::unique_ptr<PanelDemo> MakeFcuDemo();
 std::unique_ptr<PanelDemo> MakeKeypadPanelsDemo();
 std::unique_ptr<PanelDemo> MakeLeversDemo();
+std::unique_ptr<PanelDemo> MakeRadiosDemo();
 
 // Every panel's behaviour, made once at start.
 std::vector<std::unique_ptr<PanelDemo>> MakeAllDemos();
