@@ -67,8 +67,12 @@ class CButtonClass : public CBaseCockpitControl {
     // Forces the press state (in or out) and shows it at once.
     void SetPressed(bool pressed);
 
-    // In, or a momentary press still being shown (see HandleMouse).
-    bool IsPressed() const { return m_pressState != kOut || IsPressShown(); }
+    bool IsPressed() const { return m_pressState != kOut; }
+    // What the host is shown: in, or a momentary press still being published
+    // (however short the click, see IsPressShown). The panel's own logic
+    // (edges, a key held once) follows IsPressed, so that two quick presses
+    // of one key stay two presses.
+    bool IsPublishedPressed() const { return IsPressed() || IsPressShown(); }
     void SetLocked(bool locked) { m_locked = locked; }
     bool IsLocked() const { return m_locked; }
     int GetButtonId() const { return m_buttonId; }

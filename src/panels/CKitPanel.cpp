@@ -397,9 +397,9 @@ void CKitPanel::WriteButton(std::uint8_t* view, int index) {
         return;
     }
     if (out.enc == kit::Enc::Inverted)
-        WriteAt<std::uint8_t>(view, at, button.IsPressed() ? 0 : 1);
+        WriteAt<std::uint8_t>(view, at, button.IsPublishedPressed() ? 0 : 1);
     else if (out.enc != kit::Enc::None)
-        WriteAt<std::uint8_t>(view, at, button.IsPressed() ? 1 : 0);
+        WriteAt<std::uint8_t>(view, at, button.IsPublishedPressed() ? 1 : 0);
 }
 
 void CKitPanel::WritePosition(std::uint8_t* view, const kit::Out& out, int position, int positions,
