@@ -44,8 +44,8 @@ TEST_F(KeypadPanelsDemoTest, AdirsEntryComesBackAsTheDisplayTextAndTheEntLightGo
     adirs::kHostText.Read(View(), text, sizeof text);
     EXPECT_STREQ(text, "N4530.2E01234.5");
     EXPECT_EQ(View()[129172 + 50], 1) << "ENT light while the entry is taken";
-    Step(10);
-    EXPECT_EQ(View()[129172 + 50], 0) << "and out after half a second";
+    Step(12);
+    EXPECT_EQ(View()[129172 + 50], 0) << "and out a little after half a second";
 }
 
 TEST_F(KeypadPanelsDemoTest, EcamRequestIsShownAMomentLater) {
