@@ -37,7 +37,7 @@ constexpr KnobRow kKnobRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CA320AirPanel",
     .progress = "Initialising Air panel items",
     .prefix = "AIR",

@@ -6,10 +6,10 @@
 #include "panels/CKitPanel.h"
 
 namespace air {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CA320AirPanel : public KitPanel<KitCounts{.buttons = 7, .covers = 1, .knobs = 5}> {
   public:
-    CA320AirPanel() : KitPanel(air::kSpec) {}
+    CA320AirPanel() : KitPanel(air::kDescription) {}
 };

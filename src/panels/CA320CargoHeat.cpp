@@ -30,7 +30,7 @@ constexpr LightRow kLightRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CA320CargoHeat",
     .progress = "Initialising Cargo Heat panel items",
     .prefix = "CARGO_HEAT",

@@ -6,10 +6,10 @@
 #include "panels/CKitPanel.h"
 
 namespace cargoheat {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CA320CargoHeat : public KitPanel<KitCounts{.buttons = 4, .knobs = 2, .lights = 2}> {
   public:
-    CA320CargoHeat() : KitPanel(cargoheat::kSpec) {}
+    CA320CargoHeat() : KitPanel(cargoheat::kDescription) {}
 };

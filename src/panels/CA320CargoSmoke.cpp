@@ -21,7 +21,7 @@ constexpr CoverRow kCoverRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CA320CargoSmoke",
     .progress = "Initialising Cargo Smoke Panel items",
     .prefix = "CARGO_SMOKE",

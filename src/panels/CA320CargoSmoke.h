@@ -6,10 +6,10 @@
 #include "panels/CKitPanel.h"
 
 namespace cargosmoke {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CA320CargoSmoke : public KitPanel<KitCounts{.buttons = 5, .covers = 2}> {
   public:
-    CA320CargoSmoke() : KitPanel(cargosmoke::kSpec) {}
+    CA320CargoSmoke() : KitPanel(cargosmoke::kDescription) {}
 };

@@ -82,7 +82,7 @@ constexpr DisplayRow kDisplayRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CA320_AdiruPanel",
     .progress = "Initialising ADIRU Panel Items",
     .prefix = "ADIRS",

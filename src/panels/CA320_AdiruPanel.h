@@ -12,7 +12,7 @@
 #include "panels/CKitPanel.h"
 
 namespace adirs {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CA320_AdiruPanel
@@ -24,7 +24,7 @@ class CA320_AdiruPanel
     static constexpr int kDisplayKnob = 4;
     static constexpr int kDisplayOffPosition = 6;
 
-    CA320_AdiruPanel() : KitPanel(adirs::kSpec) {}
+    CA320_AdiruPanel() : KitPanel(adirs::kDescription) {}
 
     void SetAllOn() override;
     void RefreshFromOutputs() override;

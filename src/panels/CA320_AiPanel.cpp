@@ -32,7 +32,7 @@ constexpr KnobRow kKnobRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CA320_AiPanel",
     .progress = "Initialising AntiIce Panel Items",
     .prefix = "ANTI_ICE",

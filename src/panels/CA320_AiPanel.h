@@ -8,11 +8,11 @@
 #include "panels/CKitPanel.h"
 
 namespace antiice {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CA320_AiPanel
     : public KitPanel<KitCounts{.buttons = 6, .covers = 1, .switches = 1, .knobs = 1}> {
   public:
-    CA320_AiPanel() : KitPanel(antiice::kSpec) {}
+    CA320_AiPanel() : KitPanel(antiice::kDescription) {}
 };

@@ -19,7 +19,7 @@ constexpr CoverRow kCoverRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CA320_Calls",
     .progress = "Initialising Calls panel items",
     .prefix = "CALLS",

@@ -5,10 +5,10 @@
 #include "panels/CKitPanel.h"
 
 namespace calls {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CA320_Calls : public KitPanel<KitCounts{.buttons = 4, .covers = 1}> {
   public:
-    CA320_Calls() : KitPanel(calls::kSpec) {}
+    CA320_Calls() : KitPanel(calls::kDescription) {}
 };

@@ -42,7 +42,7 @@ constexpr DisplayRow kDisplayRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CA320_ElectricalPanel",
     .progress = "Initialising Electrical Panel Items",
     .prefix = "ELEC",

@@ -6,7 +6,7 @@
 #include "panels/ElectricalLayout.h"
 
 namespace elec {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CA320_ElectricalPanel
@@ -15,7 +15,7 @@ class CA320_ElectricalPanel
     static constexpr int kButtonCount = elec::kButtons;
     static constexpr int kCoverCount = 2;
 
-    CA320_ElectricalPanel() : KitPanel(elec::kSpec) {}
+    CA320_ElectricalPanel() : KitPanel(elec::kDescription) {}
 
     // Cold preset: 0 and 1 out, 5 to 8 in, 10 out, the rest as they are;
     // the output bytes are written at once.

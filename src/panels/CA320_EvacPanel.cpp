@@ -26,7 +26,7 @@ constexpr SwitchRow kSwitchRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CA320_EvacPanel",
     .progress = "Initialising Evacuation Panel items",
     .prefix = "EVAC",

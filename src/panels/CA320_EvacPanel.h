@@ -7,10 +7,10 @@
 #include "panels/CKitPanel.h"
 
 namespace evac {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CA320_EvacPanel : public KitPanel<KitCounts{.buttons = 2, .covers = 1, .switches = 1}> {
   public:
-    CA320_EvacPanel() : KitPanel(evac::kSpec) {}
+    CA320_EvacPanel() : KitPanel(evac::kDescription) {}
 };

@@ -28,7 +28,7 @@ constexpr CoverRow kCoverRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CA320_FirePanel",
     .progress = "Initialising Fire Panel items",
     .prefix = "FIRE",

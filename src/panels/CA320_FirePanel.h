@@ -5,10 +5,10 @@
 #include "panels/CKitPanel.h"
 
 namespace fire {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CA320_FirePanel : public KitPanel<KitCounts{.buttons = 11, .covers = 3}> {
   public:
-    CA320_FirePanel() : KitPanel(fire::kSpec) {}
+    CA320_FirePanel() : KitPanel(fire::kDescription) {}
 };

@@ -18,7 +18,7 @@ constexpr ButtonRow kButtonRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CA320_FltCtlsLeft",
     .progress = "Initialising Flt Ctl panel items",
     .prefix = "FLT_CTL_L",

@@ -4,10 +4,10 @@
 #include "panels/CKitPanel.h"
 
 namespace fltctlleft {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CA320_FltCtlsLeft : public KitPanel<KitCounts{.buttons = 3}> {
   public:
-    CA320_FltCtlsLeft() : KitPanel(fltctlleft::kSpec) {}
+    CA320_FltCtlsLeft() : KitPanel(fltctlleft::kDescription) {}
 };

@@ -20,7 +20,7 @@ constexpr ButtonRow kButtonRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CA320_FltCtlsRight",
     .progress = "Initialising Flt Ctl panel items",
     .prefix = "FLT_CTL_R",

@@ -5,10 +5,10 @@
 #include "panels/CKitPanel.h"
 
 namespace fltctlright {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CA320_FltCtlsRight : public KitPanel<KitCounts{.buttons = 4}> {
   public:
-    CA320_FltCtlsRight() : KitPanel(fltctlright::kSpec) {}
+    CA320_FltCtlsRight() : KitPanel(fltctlright::kDescription) {}
 };

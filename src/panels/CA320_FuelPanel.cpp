@@ -33,7 +33,7 @@ constexpr LightRow kLightRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CA320_FuelPanel",
     .progress = "Initialising FEUL Panel items",
     .prefix = "FUEL",

@@ -6,10 +6,10 @@
 #include "panels/CKitPanel.h"
 
 namespace fuel {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CA320_FuelPanel : public KitPanel<KitCounts{.buttons = 8, .lights = 2}> {
   public:
-    CA320_FuelPanel() : KitPanel(fuel::kSpec) {}
+    CA320_FuelPanel() : KitPanel(fuel::kDescription) {}
 };

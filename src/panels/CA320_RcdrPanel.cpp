@@ -18,7 +18,7 @@ constexpr ButtonRow kButtonRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CA320_RcdrPanel",
     .progress = "Initialising Recorder Panel items",
     .prefix = "RCDR",

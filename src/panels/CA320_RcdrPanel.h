@@ -5,10 +5,10 @@
 #include "panels/CKitPanel.h"
 
 namespace rcdr {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CA320_RcdrPanel : public KitPanel<KitCounts{.buttons = 3}> {
   public:
-    CA320_RcdrPanel() : KitPanel(rcdr::kSpec) {}
+    CA320_RcdrPanel() : KitPanel(rcdr::kDescription) {}
 };

@@ -98,7 +98,7 @@ std::span<const shm::FieldRow> ExtraFields(int side) {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CA330_Acp",
     .progress = "Initialising ACP  Items",
     .prefix = "ACP",

@@ -14,7 +14,7 @@
 #include "util/KxText.h"
 
 namespace acp {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 
 inline constexpr int kKeysPerRow = 7;
 inline constexpr int kRow1 = kKeysPerRow;      // first reception row 1 key
@@ -39,7 +39,7 @@ inline constexpr int kRow2Order[6] = {0, 1, 5, 6, 2, 3};
 
 class CA330_Acp : public KitPanel<KitCounts{.buttons = 3 * acp::kKeysPerRow}> {
   public:
-    explicit CA330_Acp(int side = 0) : KitPanel(acp::kSpec) { SetSide(side); }
+    explicit CA330_Acp(int side = 0) : KitPanel(acp::kDescription) { SetSide(side); }
 
     // Before Initialise: side 0 to 2 (limited).
     void SetSide(int side) { SetSideIndex(kx::Limit(side, 0, 2)); }

@@ -55,7 +55,7 @@ constexpr shm::FieldRow kExtraFields[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CA330_Clock",
     .progress = "Initialising Clock Panel Items",
     .prefix = "CLOCK",

@@ -7,7 +7,7 @@
 #include "panels/CKitPanel.h"
 
 namespace clockpanel {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 // Input block.
 inline constexpr std::uint32_t kTrueEcho = 1;  // the DotsTrue button's state, echoed
 inline constexpr std::uint32_t kSixDigits = 2;
@@ -28,7 +28,7 @@ class CA330_Clock : public KitPanel<KitCounts{
     enum Rotary { kBaroKnob, kCageKnob };
     enum Display { kFirstPairDisplay, kSecondPairDisplay, kSixDigitDisplay };
 
-    CA330_Clock() : KitPanel(clockpanel::kSpec) {}
+    CA330_Clock() : KitPanel(clockpanel::kDescription) {}
 
     void SetAllOn() override;
 

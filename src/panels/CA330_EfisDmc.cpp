@@ -36,8 +36,8 @@ std::span<const shm::FieldRow> ResetField(int side) {
     return kResetFields[side == 1 ? 1 : 0];
 }
 
-constexpr PanelSpec Side(std::span<const KnobRow> knob) {
-    return PanelSpec{
+constexpr PanelDescription Side(std::span<const KnobRow> knob) {
+    return PanelDescription{
         .className = "CA330_EfisDmc",
         .progress = "Initialising EFIS DMC Items",
         .prefix = "EFIS_DMC",
@@ -56,7 +56,7 @@ constexpr PanelSpec Side(std::span<const KnobRow> knob) {
 
 }  // namespace
 
-const PanelSpec kSpecs[2] = {Side(kLeftKnob), Side(kRightKnob)};
+const PanelDescription kDescriptions[2] = {Side(kLeftKnob), Side(kRightKnob)};
 
 }  // namespace efisdmc
 

@@ -12,14 +12,14 @@
 
 namespace efisdmc {
 // One description per side (the selector's picture differs).
-extern const kit::PanelSpec kSpecs[2];
+extern const kit::PanelDescription kDescriptions[2];
 }  // namespace efisdmc
 
 class CA330_EfisDmc : public KitPanel<KitCounts{.buttons = 4, .knobs = 1}> {
   public:
     static constexpr int kResetButton = 0;
 
-    explicit CA330_EfisDmc(int side) : KitPanel(efisdmc::kSpecs[side == 1 ? 1 : 0], side) {}
+    explicit CA330_EfisDmc(int side) : KitPanel(efisdmc::kDescriptions[side == 1 ? 1 : 0], side) {}
 
     void RefreshFromOutputs() override {}
 

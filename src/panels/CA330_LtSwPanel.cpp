@@ -55,7 +55,7 @@ constexpr ButtonRow kButtonRows[kButtons] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CA330_LtSwPanel",
     .progress = "Initialising Light Switch Panel Items",
     .prefix = "LIGHTS",

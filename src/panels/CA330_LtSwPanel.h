@@ -11,14 +11,14 @@
 #include "panels/LightSwitchLayout.h"
 
 namespace lights {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CA330_LtSwPanel
     : public KitPanel<KitCounts{.buttons = lights::kButtons, .switches = lights::kSwitches}> {
   public:
     explicit CA330_LtSwPanel(int aircraftType = kTypeA320)
-        : KitPanel(lights::kSpec), m_typeArgument(aircraftType) {}
+        : KitPanel(lights::kDescription), m_typeArgument(aircraftType) {}
 
     // The cockpit's call: the type code given at construction.
     bool Initialise(const char* folder, int x, int y) override;

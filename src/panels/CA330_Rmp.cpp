@@ -134,7 +134,7 @@ std::span<const shm::FieldRow> ExtraFields(int side) {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CA330_Rmp",
     .progress = "Initialising RMP  Items",
     .prefix = "RMP",

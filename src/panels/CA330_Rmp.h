@@ -22,7 +22,7 @@
 #include "panels/RmpTuning.h"
 
 namespace rmp {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 
 // Offsets within the blocks.
 namespace out {
@@ -66,7 +66,7 @@ inline constexpr int kXfrKey = 13;
 class CA330_Rmp : public KitPanel<KitCounts{
                       .buttons = rmp::kKeyCount, .switches = 1, .displays = 2, .rotaries = 1}> {
   public:
-    explicit CA330_Rmp(int side = 0) : KitPanel(rmp::kSpec) { SetSide(side); }
+    explicit CA330_Rmp(int side = 0) : KitPanel(rmp::kDescription) { SetSide(side); }
 
     // Before Initialise: side 0 to 2 (limited); selects VHF1, VHF2 or VHF3.
     void SetSide(int side);

@@ -39,7 +39,7 @@ constexpr shm::FieldRow kExtraFields[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CA330_RudderTrim",
     .progress = "Initialising Rudder Trim Panel Items",
     .prefix = "RUDDER_TRIM",

@@ -7,7 +7,7 @@
 #include "panels/LeverTrimRules.h"
 
 namespace rudder {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 
 inline constexpr int kLeft = 7;
 inline constexpr int kRight = 1;
@@ -24,7 +24,7 @@ inline constexpr std::uint32_t kLampTest = 6;
 
 class CA330_RudderTrim : public KitPanel<KitCounts{.buttons = 1, .knobs = 1, .displays = 1}> {
   public:
-    CA330_RudderTrim() : KitPanel(rudder::kSpec) {}
+    CA330_RudderTrim() : KitPanel(rudder::kDescription) {}
 
     void RefreshFromOutputs() override;
 

@@ -37,7 +37,7 @@ constexpr CoverRow kCoverRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CEcamCntlPanel",
     .progress = "Initialising ECAM Control Panel Items",
     .prefix = "ECAM",

@@ -10,7 +10,7 @@
 #include "panels/EcamLayout.h"
 
 namespace ecam {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CEcamCntlPanel : public KitPanel<KitCounts{.buttons = ecam::kKeys + 2, .covers = 1}> {
@@ -28,7 +28,7 @@ class CEcamCntlPanel : public KitPanel<KitCounts{.buttons = ecam::kKeys + 2, .co
     static constexpr int kCounterLimit = 0xEFFF;
     static constexpr int kCounterRestart = 16;
 
-    CEcamCntlPanel() : KitPanel(ecam::kSpec) {}
+    CEcamCntlPanel() : KitPanel(ecam::kDescription) {}
 
     void RefreshFromOutputs() override;
 

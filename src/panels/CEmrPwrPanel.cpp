@@ -25,7 +25,7 @@ constexpr CoverRow kCoverRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CEmrPwrPanel",
     .progress = "Initialising Emergency Pwr Panel items",
     .prefix = "EMER_PWR",

@@ -9,10 +9,10 @@
 #include "panels/CKitPanel.h"
 
 namespace emerpwr {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CEmrPwrPanel : public KitPanel<KitCounts{.buttons = 4, .covers = 2}> {
   public:
-    CEmrPwrPanel() : KitPanel(emerpwr::kSpec) {}
+    CEmrPwrPanel() : KitPanel(emerpwr::kDescription) {}
 };

@@ -48,7 +48,7 @@ constexpr KnobRow kKnobRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CEngStartPanel",
     .progress = "Initialising Engine Start Panel Items",
     .prefix = "ENG_START",

@@ -8,7 +8,7 @@
 #include "panels/EngStartLayout.h"
 
 namespace engstart {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CEngStartPanel : public KitPanel<KitCounts{.buttons = 2, .switches = 2, .knobs = 1}> {
@@ -18,7 +18,7 @@ class CEngStartPanel : public KitPanel<KitCounts{.buttons = 2, .switches = 2, .k
     static constexpr int kNorm = 0;
     static constexpr int kIgnStart = 1;
 
-    CEngStartPanel() : KitPanel(engstart::kSpec) {}
+    CEngStartPanel() : KitPanel(engstart::kDescription) {}
 
     // Both masters up, published at once with the selector's bytes as at
     // NORM; the selector itself is not moved, so the next update publishes

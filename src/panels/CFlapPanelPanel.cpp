@@ -19,7 +19,7 @@ constexpr LeverRow kLeverRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CFlapPanelPanel",
     .progress = "Initialising Flap panel items",
     .prefix = "FLAPS",

@@ -5,14 +5,14 @@
 #include "panels/CKitPanel.h"
 
 namespace flaps {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 inline constexpr int kDetents = 5;
 inline constexpr std::uint32_t kDetentBytes = 3;  // + detent
 }  // namespace flaps
 
 class CFlapPanelPanel : public KitPanel<KitCounts{.levers = 1}> {
   public:
-    CFlapPanelPanel() : KitPanel(flaps::kSpec) {}
+    CFlapPanelPanel() : KitPanel(flaps::kDescription) {}
 
     // The handle goes to the first detent whose byte is set, or UP when none is.
     void RefreshFromOutputs() override;

@@ -50,8 +50,9 @@ constexpr shm::FieldRow kRemoteHoldFields[kSides][1] = {
       "non-zero: the panel follows its output bytes instead of the mouse"}},
 };
 
-constexpr PanelSpec SideSpec(std::span<const ButtonRow> buttons, std::span<const LightRow> lights) {
-    return PanelSpec{
+constexpr PanelDescription SideDescription(std::span<const ButtonRow> buttons,
+                                           std::span<const LightRow> lights) {
+    return PanelDescription{
         .className = "CGlareShield",
         .progress = "Initialising Glare Shield panel items",
         .prefix = "GLARESHIELD",
@@ -73,11 +74,11 @@ constexpr PanelSpec SideSpec(std::span<const ButtonRow> buttons, std::span<const
 
 }  // namespace
 
-const PanelSpec kSpec[kSides] = {SideSpec(kSide0Buttons, kSide0Lights),
-                                 SideSpec(kSide1Buttons, kSide1Lights)};
+const PanelDescription kDescription[kSides] = {SideDescription(kSide0Buttons, kSide0Lights),
+                                               SideDescription(kSide1Buttons, kSide1Lights)};
 
-const PanelSpec& SpecOf(int side) {
-    return kSpec[side == 1 ? 1 : 0];
+const PanelDescription& DescriptionOf(int side) {
+    return kDescription[side == 1 ? 1 : 0];
 }
 
 }  // namespace glare

@@ -11,10 +11,10 @@
 
 namespace glare {
 inline constexpr int kSides = 2;
-extern const kit::PanelSpec kSpec[kSides];
-// The spec of a side (side 0's for a side that does not exist, which
+extern const kit::PanelDescription kDescription[kSides];
+// The description of a side (side 0's for a side that does not exist, which
 // Initialise then refuses).
-const kit::PanelSpec& SpecOf(int side);
+const kit::PanelDescription& DescriptionOf(int side);
 // Output block.
 inline constexpr std::uint32_t kRemoteHold = 0;
 inline constexpr std::uint32_t kButtonStates = 3;  // + i
@@ -24,7 +24,8 @@ inline constexpr int kGpwsButton = 4;
 
 class CGlareShield : public KitPanel<KitCounts{.buttons = 5, .lights = 2}> {
   public:
-    explicit CGlareShield(int side) : KitPanel(glare::SpecOf(side), side), m_requestedSide(side) {}
+    explicit CGlareShield(int side)
+        : KitPanel(glare::DescriptionOf(side), side), m_requestedSide(side) {}
 
     bool Initialise(const char* folder, int x, int y) override;
     void Update(MouseEvent* event) override;

@@ -20,7 +20,7 @@ constexpr ButtonRow kButtonRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CGpwsPanel",
     .progress = "Initialising GPWS Panel items",
     .prefix = "GPWS",

@@ -5,10 +5,10 @@
 #include "panels/CKitPanel.h"
 
 namespace gpws {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CGpwsPanel : public KitPanel<KitCounts{.buttons = 5}> {
   public:
-    CGpwsPanel() : KitPanel(gpws::kSpec) {}
+    CGpwsPanel() : KitPanel(gpws::kDescription) {}
 };

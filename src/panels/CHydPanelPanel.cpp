@@ -26,7 +26,7 @@ constexpr CoverRow kCoverRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CHydPanelPanel",
     .progress = "Initialising Hydraulic panel items",
     .prefix = "HYD",

@@ -7,12 +7,12 @@
 #include "panels/CKitPanel.h"
 
 namespace hyd {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CHydPanelPanel : public KitPanel<KitCounts{.buttons = 6, .covers = 2}> {
   public:
     static constexpr int kCallButton = 5;
 
-    CHydPanelPanel() : KitPanel(hyd::kSpec) {}
+    CHydPanelPanel() : KitPanel(hyd::kDescription) {}
 };

@@ -42,67 +42,67 @@ void CKitPanel::Bind(const Controls& controls) {
     m_rotaries = controls.rotaries;
 }
 
-blocks::PanelBlocks CKitPanel::BlocksOf(const kit::PanelSpec& spec, int side, bool a320) {
-    if (!spec.sideRegions.empty()) {
-        if (side < 0 || static_cast<std::size_t>(side) >= spec.sideRegions.size())
+blocks::PanelBlocks CKitPanel::BlocksOf(const kit::PanelDescription& desc, int side, bool a320) {
+    if (!desc.sideRegions.empty()) {
+        if (side < 0 || static_cast<std::size_t>(side) >= desc.sideRegions.size())
             return blocks::kNoBlocks;
-        const blocks::TypedBlocks& typed = spec.sideRegions[static_cast<std::size_t>(side)];
+        const blocks::TypedBlocks& typed = desc.sideRegions[static_cast<std::size_t>(side)];
         return a320 ? typed.a320 : typed.a330;
     }
-    blocks::PanelBlocks chosen = a320 ? spec.regions.a320 : spec.regions.a330;
+    blocks::PanelBlocks chosen = a320 ? desc.regions.a320 : desc.regions.a330;
     const auto move = [side](std::uint32_t start, std::uint32_t stride) {
         return start == kNone ? kNone : start + static_cast<std::uint32_t>(side) * stride;
     };
-    chosen.out = move(chosen.out, spec.sideOutStride);
-    chosen.in = move(chosen.in, spec.sideInStride);
+    chosen.out = move(chosen.out, desc.sideOutStride);
+    chosen.in = move(chosen.in, desc.sideInStride);
     return chosen;  // the lengths are the same for every side
 }
 
 bool CKitPanel::QueryAircraftType() {
-    if (!m_spec.typeDependent) {
-        m_blocks = BlocksOf(m_spec, m_side, true);
+    if (!m_desc.typeDependent) {
+        m_blocks = BlocksOf(m_desc, m_side, true);
         m_a320Layout = true;
         return true;
     }
     blocks::PanelBlocks unused{};
     bool a320 = true;
-    if (!blocks::ChooseRegion(m_spec.regions, m_aircraftType, unused, a320))
+    if (!blocks::ChooseRegion(m_desc.regions, m_aircraftType, unused, a320))
         return false;
     m_a320Layout = a320;
-    m_blocks = BlocksOf(m_spec, m_side, a320);
+    m_blocks = BlocksOf(m_desc, m_side, a320);
     return true;
 }
 
 bool CKitPanel::Fail(const char* what) {
     char text[256];
-    kx::Format(text, sizeof text, "%s::Initialise --> %s", m_spec.className, what);
+    kx::Format(text, sizeof text, "%s::Initialise --> %s", m_desc.className, what);
     SetError(text);
     return false;
 }
 
 bool CKitPanel::Initialise(const char* folder, int x, int y) {
     m_initialised = false;
-    SetError(m_spec.progress);
+    SetError(m_desc.progress);
     SetPosition(x, y);
     if (GetSharedMemory() == nullptr)
         return Fail("SharedMemory ptr not set");
-    if (m_side < 0 || m_side >= m_spec.sides)
+    if (m_side < 0 || m_side >= m_desc.sides)
         return Fail("Invalid Side given ");
     if (!QueryAircraftType())
         return Fail("Incorrect aircraft fit");
-    if (m_buttons.size() != m_spec.buttons.size() || m_covers.size() != m_spec.covers.size() ||
-        m_switches.size() != m_spec.switches.size() || m_knobs.size() != m_spec.knobs.size() ||
-        m_levers.size() != m_spec.levers.size() || m_lights.size() != m_spec.lights.size() ||
-        m_displays.size() != m_spec.displays.size() ||
-        m_rotaries.size() != m_spec.rotaries.size()) {
+    if (m_buttons.size() != m_desc.buttons.size() || m_covers.size() != m_desc.covers.size() ||
+        m_switches.size() != m_desc.switches.size() || m_knobs.size() != m_desc.knobs.size() ||
+        m_levers.size() != m_desc.levers.size() || m_lights.size() != m_desc.lights.size() ||
+        m_displays.size() != m_desc.displays.size() ||
+        m_rotaries.size() != m_desc.rotaries.size()) {
         return Fail("Control tables do not match the panel");
     }
     if (!InitialiseControls(folder) || !InitialiseExtra(folder))
         return false;
     m_initialised = true;
     bool atStart = false;
-    for (std::size_t k = 0; k < m_spec.presets.size(); ++k) {
-        if (m_spec.presets[k].atStart) {
+    for (std::size_t k = 0; k < m_desc.presets.size(); ++k) {
+        if (m_desc.presets[k].atStart) {
             ApplyPreset(k);
             atStart = true;
         }
@@ -127,7 +127,7 @@ bool CKitPanel::InitialiseControls(const char* folder) {
             SetError(control.GetErrorText());
         } else {
             char where[256];
-            kx::Format(where, sizeof where, "%s::Initialise --> %s", m_spec.className,
+            kx::Format(where, sizeof where, "%s::Initialise --> %s", m_desc.className,
                        groupFailure);
             SetError(where, control.GetErrorText());
         }
@@ -136,7 +136,7 @@ bool CKitPanel::InitialiseControls(const char* folder) {
     };
 
     for (std::size_t i = 0; i < m_displays.size(); ++i) {
-        const kit::DisplayRow& row = m_spec.displays[i];
+        const kit::DisplayRow& row = m_desc.displays[i];
         PanelDisplaySettings settings;
         settings.cellCount = row.cells;
         settings.folder = folder;
@@ -150,7 +150,7 @@ bool CKitPanel::InitialiseControls(const char* folder) {
     }
 
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
-        const kit::ButtonRow& row = m_spec.buttons[i];
+        const kit::ButtonRow& row = m_desc.buttons[i];
         ButtonSettings settings;
         settings.buttonId = row.id >= 0 ? row.id : static_cast<std::int32_t>(i);
         settings.folder = folder;
@@ -170,10 +170,10 @@ bool CKitPanel::InitialiseControls(const char* folder) {
     }
 
     for (std::size_t i = 0; i < m_covers.size(); ++i) {
-        const kit::CoverRow& row = m_spec.covers[i];
-        if (row.button < 0 || static_cast<std::size_t>(row.button) >= m_spec.buttons.size())
+        const kit::CoverRow& row = m_desc.covers[i];
+        if (row.button < 0 || static_cast<std::size_t>(row.button) >= m_desc.buttons.size())
             return Fail("Cover over a button the panel does not have");
-        const kit::ButtonRow& covered = m_spec.buttons[static_cast<std::size_t>(row.button)];
+        const kit::ButtonRow& covered = m_desc.buttons[static_cast<std::size_t>(row.button)];
         CoverSettings settings;
         settings.folder = folder;
         settings.controlFolder = row.picture;
@@ -187,7 +187,7 @@ bool CKitPanel::InitialiseControls(const char* folder) {
     }
 
     for (std::size_t i = 0; i < m_switches.size(); ++i) {
-        const kit::SwitchRow& row = m_spec.switches[i];
+        const kit::SwitchRow& row = m_desc.switches[i];
         SwitchSettings settings;
         settings.switchId = row.id >= 0 ? row.id : static_cast<std::int32_t>(i);
         settings.folder = folder;
@@ -200,12 +200,12 @@ bool CKitPanel::InitialiseControls(const char* folder) {
         settings.panelY = origin.y;
         settings.scale = m_scale;
         if (!m_switches[i].Initialise(settings))
-            return failWith(m_switches[i], m_spec.switchesFailure);
+            return failWith(m_switches[i], m_desc.switchesFailure);
         m_switches[i].SetPosition(row.initial);
     }
 
     for (std::size_t i = 0; i < m_knobs.size(); ++i) {
-        const kit::KnobRow& row = m_spec.knobs[i];
+        const kit::KnobRow& row = m_desc.knobs[i];
         KnobSettings settings;
         const bool own330 = !m_a320Layout;
         const char* present = own330 && row.present330 != nullptr ? row.present330 : row.present;
@@ -225,13 +225,13 @@ bool CKitPanel::InitialiseControls(const char* folder) {
         const bool margins = row.verticalMargin != 0 || row.horizontalMargin != 0;
         if (!(margins ? m_knobs[i].InitialiseWithMargins(settings)
                       : m_knobs[i].Initialise(settings))) {
-            return failWith(m_knobs[i], m_spec.knobsFailure);
+            return failWith(m_knobs[i], m_desc.knobsFailure);
         }
         m_knobs[i].SetKnobPosition(row.initial);
     }
 
     for (std::size_t i = 0; i < m_levers.size(); ++i) {
-        const kit::LeverRow& row = m_spec.levers[i];
+        const kit::LeverRow& row = m_desc.levers[i];
         LeverSettings settings;
         settings.leadingWord = row.id >= 0 ? row.id : static_cast<std::int32_t>(i);
         settings.folder = folder;
@@ -250,7 +250,7 @@ bool CKitPanel::InitialiseControls(const char* folder) {
     }
 
     for (std::size_t i = 0; i < m_lights.size(); ++i) {
-        const kit::LightRow& row = m_spec.lights[i];
+        const kit::LightRow& row = m_desc.lights[i];
         LightSettings settings;
         settings.buttonId = static_cast<std::int32_t>(i);
         settings.folder = folder;
@@ -266,7 +266,7 @@ bool CKitPanel::InitialiseControls(const char* folder) {
     }
 
     for (std::size_t i = 0; i < m_rotaries.size(); ++i) {
-        const kit::RotaryRow& row = m_spec.rotaries[i];
+        const kit::RotaryRow& row = m_desc.rotaries[i];
         RotaryKnobSettings settings;
         settings.folder = folder;
         for (int p = 0; p < 3; ++p)
@@ -298,13 +298,13 @@ std::uint8_t CKitPanel::ReadOutByte(const std::uint8_t* view, std::uint32_t offs
 }
 
 bool CKitPanel::LampTest(const std::uint8_t* view) const {
-    return m_spec.lampTest != kNone && InByte(view, m_spec.lampTest) != 0;
+    return m_desc.lampTest != kNone && InByte(view, m_desc.lampTest) != 0;
 }
 
 char CKitPanel::Forced(const char* presets, kit::Held held, const std::uint8_t* view) const {
     char action = '\0';
-    for (std::size_t k = 0; k < m_spec.presets.size(); ++k) {
-        const kit::PresetRow& preset = m_spec.presets[k];
+    for (std::size_t k = 0; k < m_desc.presets.size(); ++k) {
+        const kit::PresetRow& preset = m_desc.presets[k];
         if (preset.request == kNone || InByte(view, preset.request) == 0)
             continue;
         if (char a = kit::PresetAction(presets, k))
@@ -316,7 +316,7 @@ char CKitPanel::Forced(const char* presets, kit::Held held, const std::uint8_t* 
 }
 
 void CKitPanel::ButtonLights(int index, const std::uint8_t* view, bool& top, bool& bottom) const {
-    const kit::Lights& lights = m_spec.buttons[static_cast<std::size_t>(index)].lights;
+    const kit::Lights& lights = m_desc.buttons[static_cast<std::size_t>(index)].lights;
     switch (lights.mode) {
         case kit::Lit::Pair:
             top = InByte(view, lights.top) != 0;
@@ -338,7 +338,7 @@ void CKitPanel::ButtonLights(int index, const std::uint8_t* view, bool& top, boo
 
 bool CKitPanel::ButtonGated(int index) const {
     for (std::size_t c = 0; c < m_covers.size(); ++c) {
-        const kit::CoverRow& row = m_spec.covers[c];
+        const kit::CoverRow& row = m_desc.covers[c];
         if (row.button == index && row.gates && m_covers[c].IsClosed())
             return true;
     }
@@ -346,7 +346,7 @@ bool CKitPanel::ButtonGated(int index) const {
 }
 
 bool CKitPanel::ButtonHidden(int index) const {
-    for (const kit::CoverRow& row : m_spec.covers) {
+    for (const kit::CoverRow& row : m_desc.covers) {
         if (row.button == index && row.hides)
             return true;
     }
@@ -355,22 +355,22 @@ bool CKitPanel::ButtonHidden(int index) const {
 
 void CKitPanel::ApplyPreset(std::size_t preset) {
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
-        const char a = kit::PresetAction(m_spec.buttons[i].presets, preset);
+        const char a = kit::PresetAction(m_desc.buttons[i].presets, preset);
         if (a == 'I' || a == 'O')
             m_buttons[i].SetPressed(a == 'I');
     }
     for (std::size_t i = 0; i < m_switches.size(); ++i) {
-        const char a = kit::PresetAction(m_spec.switches[i].presets, preset);
+        const char a = kit::PresetAction(m_desc.switches[i].presets, preset);
         if (IsDigit(a))
             m_switches[i].SetPosition(a - '0');
     }
     for (std::size_t i = 0; i < m_knobs.size(); ++i) {
-        const char a = kit::PresetAction(m_spec.knobs[i].presets, preset);
+        const char a = kit::PresetAction(m_desc.knobs[i].presets, preset);
         if (IsDigit(a))
             m_knobs[i].SetKnobPosition(a - '0');
     }
     for (std::size_t i = 0; i < m_levers.size(); ++i) {
-        const char a = kit::PresetAction(m_spec.levers[i].presets, preset);
+        const char a = kit::PresetAction(m_desc.levers[i].presets, preset);
         if (IsDigit(a))
             m_levers[i].SetDetent(a - '0');
     }
@@ -378,10 +378,10 @@ void CKitPanel::ApplyPreset(std::size_t preset) {
 
 void CKitPanel::SetAllOn() {
     bool write = false;
-    for (std::size_t k = 0; k < m_spec.presets.size(); ++k) {
-        if (m_spec.presets[k].allOn) {
+    for (std::size_t k = 0; k < m_desc.presets.size(); ++k) {
+        if (m_desc.presets[k].allOn) {
             ApplyPreset(k);
-            write = write || m_spec.presets[k].writeAtOnce;
+            write = write || m_desc.presets[k].writeAtOnce;
         }
     }
     if (write && m_initialised)
@@ -389,7 +389,7 @@ void CKitPanel::SetAllOn() {
 }
 
 void CKitPanel::WriteButton(std::uint8_t* view, int index) {
-    const kit::Out& out = m_spec.buttons[static_cast<std::size_t>(index)].out;
+    const kit::Out& out = m_desc.buttons[static_cast<std::size_t>(index)].out;
     const std::uint32_t at = Within(m_blocks.out, out.offset);
     const CButtonClass& button = m_buttons[static_cast<std::size_t>(index)];
     if (!IsActive(Kind::Button, index) || ButtonGated(index)) {
@@ -441,17 +441,17 @@ void CKitPanel::WriteOutputs(std::uint8_t* view) {
         const char flags[2] = {static_cast<char>(p == CSwitchClass::kUp),
                                static_cast<char>(p == CSwitchClass::kDown)};
         const bool on = IsActive(Kind::Switch, static_cast<int>(i));
-        WritePosition(view, m_spec.switches[i].out, on ? p : -1, 3, on ? flags : none);
+        WritePosition(view, m_desc.switches[i].out, on ? p : -1, 3, on ? flags : none);
     }
     for (std::size_t i = 0; i < m_knobs.size(); ++i) {
         const bool on = IsActive(Kind::Knob, static_cast<int>(i));
-        WritePosition(view, m_spec.knobs[i].out, on ? m_knobs[i].GetKnobPosition() : 0,
+        WritePosition(view, m_desc.knobs[i].out, on ? m_knobs[i].GetKnobPosition() : 0,
                       CKnobClass::kPositionCount, none);
     }
     for (std::size_t i = 0; i < m_levers.size(); ++i) {
         const bool on = IsActive(Kind::Lever, static_cast<int>(i));
-        WritePosition(view, m_spec.levers[i].out, on ? m_levers[i].GetDetent() : -1,
-                      kit::DetentCount(m_spec.levers[i]), none);
+        WritePosition(view, m_desc.levers[i].out, on ? m_levers[i].GetDetent() : -1,
+                      kit::DetentCount(m_desc.levers[i]), none);
     }
 }
 
@@ -460,7 +460,7 @@ void CKitPanel::UpdateCovers(MouseEvent* event) {
         if (!IsActive(Kind::Cover, static_cast<int>(c)))
             continue;
         m_covers[c].HandleMouse(event);
-        const auto button = static_cast<std::size_t>(m_spec.covers[c].button);
+        const auto button = static_cast<std::size_t>(m_desc.covers[c].button);
         m_buttons[button].SetLocked(m_covers[c].IsClosed());
     }
 }
@@ -468,7 +468,7 @@ void CKitPanel::UpdateCovers(MouseEvent* event) {
 void CKitPanel::UpdateButtons(std::uint8_t* view, MouseEvent* event) {
     const bool test = LampTest(view);
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
-        const kit::ButtonRow& row = m_spec.buttons[i];
+        const kit::ButtonRow& row = m_desc.buttons[i];
         const int index = static_cast<int>(i);
         CButtonClass& button = m_buttons[i];
         if (IsActive(Kind::Button, index) && !ButtonGated(index)) {
@@ -492,7 +492,7 @@ void CKitPanel::UpdateButtons(std::uint8_t* view, MouseEvent* event) {
 void CKitPanel::UpdatePositioned(std::uint8_t* view, MouseEvent* event) {
     const char none[2] = {0, 0};
     for (std::size_t i = 0; i < m_switches.size(); ++i) {
-        const kit::SwitchRow& row = m_spec.switches[i];
+        const kit::SwitchRow& row = m_desc.switches[i];
         CSwitchClass& control = m_switches[i];
         if (!IsActive(Kind::Switch, static_cast<int>(i))) {
             WritePosition(view, row.out, -1, 3, none);
@@ -508,7 +508,7 @@ void CKitPanel::UpdatePositioned(std::uint8_t* view, MouseEvent* event) {
         WritePosition(view, row.out, control.GetPosition(), 3, flags);
     }
     for (std::size_t i = 0; i < m_knobs.size(); ++i) {
-        const kit::KnobRow& row = m_spec.knobs[i];
+        const kit::KnobRow& row = m_desc.knobs[i];
         CKnobClass& control = m_knobs[i];
         if (!IsActive(Kind::Knob, static_cast<int>(i))) {
             WritePosition(view, row.out, 0, CKnobClass::kPositionCount, none);
@@ -522,7 +522,7 @@ void CKitPanel::UpdatePositioned(std::uint8_t* view, MouseEvent* event) {
         WritePosition(view, row.out, control.GetKnobPosition(), CKnobClass::kPositionCount, none);
     }
     for (std::size_t i = 0; i < m_levers.size(); ++i) {
-        const kit::LeverRow& row = m_spec.levers[i];
+        const kit::LeverRow& row = m_desc.levers[i];
         CLever& control = m_levers[i];
         if (!IsActive(Kind::Lever, static_cast<int>(i))) {
             WritePosition(view, row.out, -1, kit::DetentCount(row), none);
@@ -540,7 +540,7 @@ void CKitPanel::UpdatePositioned(std::uint8_t* view, MouseEvent* event) {
 void CKitPanel::UpdateLights(const std::uint8_t* view) {
     const bool test = LampTest(view);
     for (std::size_t i = 0; i < m_lights.size(); ++i) {
-        const kit::LightRow& row = m_spec.lights[i];
+        const kit::LightRow& row = m_desc.lights[i];
         bool lit = false;
         switch (row.source) {
             case kit::Source::Byte:
@@ -561,17 +561,17 @@ void CKitPanel::Update(MouseEvent* event) {
     std::uint8_t* view = GetSharedMemory();
     if (!m_initialised || view == nullptr)
         return;
-    if (m_remoteHold && m_spec.followsRemoteHold) {
+    if (m_remoteHold && m_desc.followsRemoteHold) {
         RefreshFromOutputs();
         return;
     }
     BeforeControls(view, event);
-    if (!m_spec.coversAfterButtons)
+    if (!m_desc.coversAfterButtons)
         UpdateCovers(event);
     UpdateButtons(view, event);
     UpdatePositioned(view, event);
     UpdateLights(view);
-    if (m_spec.coversAfterButtons)
+    if (m_desc.coversAfterButtons)
         UpdateCovers(event);
     AfterControls(view, event);
 }
@@ -582,7 +582,7 @@ void CKitPanel::RefreshFromOutputs() {
         return;
     const bool test = LampTest(view);
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
-        const kit::ButtonRow& row = m_spec.buttons[i];
+        const kit::ButtonRow& row = m_desc.buttons[i];
         CButtonClass& button = m_buttons[i];
         bool top = false;
         bool bottom = false;
@@ -600,7 +600,7 @@ void CKitPanel::RefreshFromOutputs() {
         }
     }
     for (std::size_t i = 0; i < m_switches.size(); ++i) {
-        const kit::Out& out = m_spec.switches[i].out;
+        const kit::Out& out = m_desc.switches[i].out;
         const std::uint32_t at = Within(m_blocks.out, out.offset);
         switch (out.enc) {
             case kit::Enc::Flags: {
@@ -629,7 +629,7 @@ void CKitPanel::RefreshFromOutputs() {
         }
     }
     for (std::size_t i = 0; i < m_knobs.size(); ++i) {
-        const kit::Out& out = m_spec.knobs[i].out;
+        const kit::Out& out = m_desc.knobs[i].out;
         const std::uint32_t at = Within(m_blocks.out, out.offset);
         if (out.enc == kit::Enc::Int32)
             m_knobs[i].SetKnobPosition(ReadAt<std::int32_t>(view, at));
@@ -637,7 +637,7 @@ void CKitPanel::RefreshFromOutputs() {
             m_knobs[i].SetKnobPosition(ReadAt<std::uint8_t>(view, at));
     }
     for (std::size_t i = 0; i < m_levers.size(); ++i) {
-        const kit::Out& out = m_spec.levers[i].out;
+        const kit::Out& out = m_desc.levers[i].out;
         const std::uint32_t at = Within(m_blocks.out, out.offset);
         if (out.enc == kit::Enc::Int32) {
             m_levers[i].SetDetent(ReadAt<std::int32_t>(view, at));
@@ -645,7 +645,7 @@ void CKitPanel::RefreshFromOutputs() {
             m_levers[i].SetDetent(ReadAt<std::uint8_t>(view, at));
         } else if (out.enc == kit::Enc::OneHot) {
             const auto count = static_cast<std::uint32_t>(
-                kit::OneHotCount(out, kit::DetentCount(m_spec.levers[i])));
+                kit::OneHotCount(out, kit::DetentCount(m_desc.levers[i])));
             for (std::uint32_t d = 0; d < count; ++d) {
                 if (m_levers[i].IsDetentPresent(static_cast<int>(d)) &&
                     ReadAt<std::uint8_t>(view, Within(at, d)) != 0) {
@@ -663,7 +663,7 @@ void CKitPanel::Draw(CDC* dc) {
     if (!m_initialised || view == nullptr)
         return;
     for (std::size_t i = 0; i < m_displays.size(); ++i) {
-        if (!DrawnHere(m_spec.displays[i].drawn))
+        if (!DrawnHere(m_desc.displays[i].drawn))
             continue;
         char text[64];
         if (DisplayText(static_cast<int>(i), view, text, sizeof text))
@@ -677,24 +677,24 @@ void CKitPanel::Draw(CDC* dc) {
     };
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
         const int index = static_cast<int>(i);
-        if (DrawnHere(m_spec.buttons[i].drawn) && IsActive(Kind::Button, index) &&
+        if (DrawnHere(m_desc.buttons[i].drawn) && IsActive(Kind::Button, index) &&
             !ButtonHidden(index)) {
             m_buttons[i].Draw(dc);
         }
     }
-    drawAll(m_switches, m_spec.switches, Kind::Switch);
-    drawAll(m_knobs, m_spec.knobs, Kind::Knob);
-    drawAll(m_levers, m_spec.levers, Kind::Lever);
-    drawAll(m_lights, m_spec.lights, Kind::Light);
+    drawAll(m_switches, m_desc.switches, Kind::Switch);
+    drawAll(m_knobs, m_desc.knobs, Kind::Knob);
+    drawAll(m_levers, m_desc.levers, Kind::Lever);
+    drawAll(m_lights, m_desc.lights, Kind::Light);
     for (std::size_t i = 0; i < m_rotaries.size(); ++i) {
-        if (DrawnHere(m_spec.rotaries[i].drawn) && IsActive(Kind::Rotary, static_cast<int>(i)))
+        if (DrawnHere(m_desc.rotaries[i].drawn) && IsActive(Kind::Rotary, static_cast<int>(i)))
             m_rotaries[i].DrawRotaryKnob(dc);
     }
     for (std::size_t c = 0; c < m_covers.size(); ++c) {
-        const kit::CoverRow& row = m_spec.covers[c];
+        const kit::CoverRow& row = m_desc.covers[c];
         const auto b = static_cast<std::size_t>(row.button);
         const bool buttonDrawn =
-            DrawnHere(m_spec.buttons[b].drawn) && IsActive(Kind::Button, row.button);
+            DrawnHere(m_desc.buttons[b].drawn) && IsActive(Kind::Button, row.button);
         if (!buttonDrawn || !IsActive(Kind::Cover, static_cast<int>(c)))
             continue;
         m_covers[c].Draw(dc);

@@ -1,5 +1,5 @@
 // CKitPanel: a panel that follows the common pattern, driven by its
-// description (kit::PanelSpec). Set-up, update, refresh, presets and drawing
+// description (kit::PanelDescription). Set-up, update, refresh, presets and drawing
 // run as one loop per control kind over the description's rows; a panel class
 // derives from KitPanel<counts> and overrides only the hooks for the rules
 // that are its own.
@@ -39,7 +39,8 @@ class CKitPanel : public CBasePanel {
   public:
     enum class Kind { Button, Cover, Switch, Knob, Lever, Light, Rotary, Display };
 
-    explicit CKitPanel(const kit::PanelSpec& spec, int side = 0) : m_spec(spec), m_side(side) {}
+    explicit CKitPanel(const kit::PanelDescription& desc, int side = 0)
+        : m_desc(desc), m_side(side) {}
 
     bool Initialise(const char* folder, int x, int y) override;
     void Update(MouseEvent* event) override;
@@ -49,7 +50,7 @@ class CKitPanel : public CBasePanel {
     bool QueryAircraftType() override;
     const CBaseCockpitControl* GetControl(int index) const override;
 
-    const kit::PanelSpec& Spec() const { return m_spec; }
+    const kit::PanelDescription& Description() const { return m_desc; }
     int GetSide() const { return m_side; }
     bool IsInitialised() const { return m_initialised; }
     // Segment offsets of the chosen blocks (kit::kNone when absent).
@@ -58,7 +59,7 @@ class CKitPanel : public CBasePanel {
     bool IsA320Layout() const { return m_a320Layout; }
 
     // The panel's blocks for a side and region, without initialising it.
-    static blocks::PanelBlocks BlocksOf(const kit::PanelSpec& spec, int side, bool a320);
+    static blocks::PanelBlocks BlocksOf(const kit::PanelDescription& desc, int side, bool a320);
 
     // The controls, for the panel's own rules and for tests and tools.
     std::span<CButtonClass> Buttons() const { return m_buttons; }
@@ -144,7 +145,7 @@ class CKitPanel : public CBasePanel {
     bool Fail(const char* what);
     void ButtonLights(int index, const std::uint8_t* view, bool& top, bool& bottom) const;
 
-    const kit::PanelSpec& m_spec;
+    const kit::PanelDescription& m_desc;
     int m_side = 0;
     bool m_initialised = false;
     bool m_a320Layout = true;
@@ -176,7 +177,7 @@ struct KitCounts {
 template <KitCounts N>
 class KitPanel : public CKitPanel {
   public:
-    explicit KitPanel(const kit::PanelSpec& spec, int side = 0) : CKitPanel(spec, side) {
+    explicit KitPanel(const kit::PanelDescription& desc, int side = 0) : CKitPanel(desc, side) {
         Bind({m_buttonArray, m_coverArray, m_switchArray, m_knobArray, m_leverArray, m_lightArray,
               m_displayArray, m_rotaryArray});
     }

@@ -55,7 +55,7 @@ constexpr shm::FieldRow kExtraFields[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CLndGearPanel",
     .progress = "Initialising Landing Gear Panel Items",
     .prefix = "GEAR",

@@ -9,7 +9,7 @@
 #include "panels/CKitPanel.h"
 
 namespace gear {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 
 inline constexpr int kHoldOff = 200;
 // Output block.
@@ -25,7 +25,7 @@ class CLndGearPanel : public KitPanel<KitCounts{.buttons = 8, .switches = 2, .li
     static constexpr int kAntiSkid = 0;
     static constexpr int kGearLever = 1;
 
-    CLndGearPanel() : KitPanel(gear::kSpec) {}
+    CLndGearPanel() : KitPanel(gear::kDescription) {}
 
     // For the cockpit manager.
     void GearLeverUp();

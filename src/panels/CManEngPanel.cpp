@@ -36,7 +36,7 @@ constexpr LightRow kLightRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CManEngPanel",
     .progress = "Initialising Manual Start Panel items",
     .prefix = "MAN_ENG",

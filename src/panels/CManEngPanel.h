@@ -9,7 +9,7 @@
 #include "panels/CKitPanel.h"
 
 namespace maneng {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CManEngPanel : public KitPanel<KitCounts{.buttons = 4, .covers = 4, .lights = 1}> {
@@ -17,7 +17,7 @@ class CManEngPanel : public KitPanel<KitCounts{.buttons = 4, .covers = 4, .light
     // The mode that switches the N1 mode controls on.
     static constexpr int kN1Mode = 4;
 
-    CManEngPanel() : KitPanel(maneng::kSpec) {}
+    CManEngPanel() : KitPanel(maneng::kDescription) {}
 
     // Input byte 0 := 1 for mode 4, else 0 (nothing before Initialise).
     void SetMode(int mode);

@@ -20,7 +20,7 @@ constexpr CoverRow kCoverRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "COxygenPanel",
     .progress = "Initialising Oxygen Panel items",
     .prefix = "OXY",

@@ -9,10 +9,10 @@
 #include "panels/CKitPanel.h"
 
 namespace oxygen {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class COxygenPanel : public KitPanel<KitCounts{.buttons = 4, .covers = 1}> {
   public:
-    COxygenPanel() : KitPanel(oxygen::kSpec) {}
+    COxygenPanel() : KitPanel(oxygen::kDescription) {}
 };

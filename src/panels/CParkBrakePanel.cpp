@@ -27,7 +27,7 @@ constexpr SwitchRow kSwitchRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CParkBrakePanel",
     .progress = "Initialising Parking Brake Panel Items",
     .prefix = "PARK_BRK",

@@ -7,10 +7,10 @@
 #include "panels/CKitPanel.h"
 
 namespace parkbrake {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CParkBrakePanel : public KitPanel<KitCounts{.switches = 2}> {
   public:
-    CParkBrakePanel() : KitPanel(parkbrake::kSpec) {}
+    CParkBrakePanel() : KitPanel(parkbrake::kDescription) {}
 };

@@ -28,7 +28,7 @@ constexpr ButtonRow kButtonRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CSpdBrkPanelPanel",
     .progress = "Initialising Speed Brake panel items",
     .prefix = "SPEED_BRAKE",

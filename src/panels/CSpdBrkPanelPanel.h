@@ -7,14 +7,14 @@
 #include "panels/CKitPanel.h"
 
 namespace spdbrk {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 inline constexpr int kDetents = 6;
 inline constexpr std::uint32_t kDetentOut = 4;  // int
 }  // namespace spdbrk
 
 class CSpdBrkPanelPanel : public KitPanel<KitCounts{.buttons = 1, .levers = 1}> {
   public:
-    CSpdBrkPanelPanel() : KitPanel(spdbrk::kSpec) {}
+    CSpdBrkPanelPanel() : KitPanel(spdbrk::kDescription) {}
 
     // The handle to the detent in the output int (0 to 5; others leave it).
     void RefreshFromOutputs() override;

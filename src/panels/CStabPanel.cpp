@@ -60,7 +60,7 @@ constexpr shm::FieldRow kExtraFields[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CStabPanel",
     .progress = "Initialising Stab panel items",
     .prefix = "PITCH_TRIM",

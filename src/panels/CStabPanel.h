@@ -13,7 +13,7 @@
 #include "panels/LeverTrimRules.h"
 
 namespace stab {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 // Input block.
 inline constexpr std::uint32_t kTrim = 0;  // float, degrees, negative nose up
 // Output block.
@@ -26,7 +26,7 @@ class CStabPanel : public KitPanel<KitCounts{.switches = 4, .lights = 8, .displa
     enum Light { kLeftScale, kRightScale, kLeftMark, kRightMark };
     enum Wheel { kLeftWheel, kRightWheel };
 
-    CStabPanel() : KitPanel(stab::kSpec) {}
+    CStabPanel() : KitPanel(stab::kDescription) {}
 
     // The controls of the layout in use.
     CSwitchClass& WheelOf(int wheel);

@@ -49,7 +49,7 @@ constexpr shm::FieldRow kAngleFields[] = {
 static_assert(blocks::kThrustLever.a320.out + kDetentOut[1] == blocks::kThrustLeverRightA320);
 static_assert(blocks::kThrustLever.a330.out + kDetentOut[1] == blocks::kThrustLeverRightA330);
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CThrustLever",
     .progress = "Initialising Thrust Lever Panel Items",
     .prefix = "THRUST",

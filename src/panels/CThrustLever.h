@@ -13,7 +13,7 @@
 
 namespace thrust {
 
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 
 inline constexpr int kLevers = 2;
 // Pictures per lever, in set-up order: idle, climb, maximum continuous,
@@ -35,7 +35,7 @@ class CThrustLever : public KitPanel<KitCounts{.lights = 10}> {
   public:
     static constexpr int kNotDrawn = 1;  // no detent drawn yet
 
-    CThrustLever() : KitPanel(thrust::kSpec) {}
+    CThrustLever() : KitPanel(thrust::kDescription) {}
 
     void RefreshFromOutputs() override;
 

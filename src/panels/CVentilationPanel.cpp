@@ -21,7 +21,7 @@ constexpr ButtonRow kButtonRows[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CVentilationPanel",
     .progress = "Initialising ventilation Panel items",
     .prefix = "VENT",

@@ -6,10 +6,10 @@
 #include "panels/CKitPanel.h"
 
 namespace vent {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 }
 
 class CVentilationPanel : public KitPanel<KitCounts{.buttons = 4}> {
   public:
-    CVentilationPanel() : KitPanel(vent::kSpec) {}
+    CVentilationPanel() : KitPanel(vent::kDescription) {}
 };

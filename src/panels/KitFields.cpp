@@ -85,18 +85,18 @@ std::string Indexed(const char* kind, std::size_t i) {
 
 }  // namespace
 
-std::string SidePrefix(const PanelSpec& spec, int side) {
-    std::string prefix = spec.prefix;
-    if (spec.sides > 1)
+std::string SidePrefix(const PanelDescription& desc, int side) {
+    std::string prefix = desc.prefix;
+    if (desc.sides > 1)
         prefix += "_" + std::to_string(side);
     return prefix;
 }
 
-void AppendFieldRows(const PanelSpec& spec, int side, std::vector<shm::FieldRow>& rows,
+void AppendFieldRows(const PanelDescription& desc, int side, std::vector<shm::FieldRow>& rows,
                      std::deque<std::string>& store) {
-    RowMaker make(rows, store, CKitPanel::BlocksOf(spec, side, true), SidePrefix(spec, side));
-    for (std::size_t i = 0; i < spec.buttons.size(); ++i) {
-        const ButtonRow& row = spec.buttons[i];
+    RowMaker make(rows, store, CKitPanel::BlocksOf(desc, side, true), SidePrefix(desc, side));
+    for (std::size_t i = 0; i < desc.buttons.size(); ++i) {
+        const ButtonRow& row = desc.buttons[i];
         const std::string name = Indexed("BUTTON_", i);
         make.AddOutput(name, row.label, row.out, 0, "push-button");
         const std::string of = std::string(" of push-button ") + row.label;
@@ -110,17 +110,17 @@ void AppendFieldRows(const PanelSpec& spec, int side, std::vector<shm::FieldRow>
                      "light" + of + " (non-zero lit)");
         }
     }
-    for (std::size_t i = 0; i < spec.switches.size(); ++i) {
-        make.AddOutput(Indexed("SWITCH_", i), spec.switches[i].label, spec.switches[i].out, 3,
+    for (std::size_t i = 0; i < desc.switches.size(); ++i) {
+        make.AddOutput(Indexed("SWITCH_", i), desc.switches[i].label, desc.switches[i].out, 3,
                        "switch");
     }
-    for (std::size_t i = 0; i < spec.knobs.size(); ++i)
-        make.AddOutput(Indexed("KNOB_", i), spec.knobs[i].label, spec.knobs[i].out, 8, "knob");
-    for (std::size_t i = 0; i < spec.levers.size(); ++i)
-        make.AddOutput(Indexed("LEVER_", i), spec.levers[i].label, spec.levers[i].out,
-                       DetentCount(spec.levers[i]), "lever");
-    for (std::size_t i = 0; i < spec.lights.size(); ++i) {
-        const LightRow& row = spec.lights[i];
+    for (std::size_t i = 0; i < desc.knobs.size(); ++i)
+        make.AddOutput(Indexed("KNOB_", i), desc.knobs[i].label, desc.knobs[i].out, 8, "knob");
+    for (std::size_t i = 0; i < desc.levers.size(); ++i)
+        make.AddOutput(Indexed("LEVER_", i), desc.levers[i].label, desc.levers[i].out,
+                       DetentCount(desc.levers[i]), "lever");
+    for (std::size_t i = 0; i < desc.lights.size(); ++i) {
+        const LightRow& row = desc.lights[i];
         if (row.source == Source::Byte) {
             make.Add(Indexed("LIGHT_", i), false, row.input, shm::FieldType::Byte,
                      std::string("light ") + row.label + " (non-zero lit)");
@@ -130,16 +130,16 @@ void AppendFieldRows(const PanelSpec& spec, int side, std::vector<shm::FieldRow>
                          std::to_string(row.value) + ")");
         }
     }
-    if (spec.lampTest != kNone) {
-        make.Add("LAMP_TEST", false, spec.lampTest, shm::FieldType::Byte,
+    if (desc.lampTest != kNone) {
+        make.Add("LAMP_TEST", false, desc.lampTest, shm::FieldType::Byte,
                  "lamp test: lights every light of the panel");
     }
-    for (const PresetRow& preset : spec.presets) {
+    for (const PresetRow& preset : desc.presets) {
         make.Add(preset.name, false, preset.request, shm::FieldType::Byte,
                  "preset request, applied every update while non-zero");
     }
-    if (spec.extraFields != nullptr) {
-        for (const shm::FieldRow& row : spec.extraFields(side))
+    if (desc.extraFields != nullptr) {
+        for (const shm::FieldRow& row : desc.extraFields(side))
             rows.push_back(row);
     }
 }

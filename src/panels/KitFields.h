@@ -15,11 +15,11 @@ namespace kit {
 
 // The host prefix of a side: the panel's prefix, with "_<side>" for panels in
 // several instances.
-std::string SidePrefix(const PanelSpec& spec, int side);
+std::string SidePrefix(const PanelDescription& desc, int side);
 
 // Appends the rows of one side of the panel (A320 region) to rows; the texts
 // the rows point to are kept in store, which must outlive the rows.
-void AppendFieldRows(const PanelSpec& spec, int side, std::vector<shm::FieldRow>& rows,
+void AppendFieldRows(const PanelDescription& desc, int side, std::vector<shm::FieldRow>& rows,
                      std::deque<std::string>& store);
 
 }  // namespace kit

@@ -429,7 +429,7 @@ struct PresetRow {
     std::uint8_t atStart = 0;       // applied and written at the end of Initialise
 };
 
-struct PanelSpec {
+struct PanelDescription {
     const char* className;  // for the messages, e.g. "CA320_FuelPanel"
     const char* progress;   // the progress line, e.g. "Initialising FEUL Panel items"
     const char* prefix;     // host field names, e.g. "FUEL"

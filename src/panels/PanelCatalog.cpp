@@ -41,24 +41,29 @@ namespace {
 
 // In panel-number order; one line per panel side.
 const CatalogEntry kCatalog[] = {
-    {0, &elec::kSpec, 0},         {10, &parkbrake::kSpec, 0}, {12, &fuel::kSpec, 0},
-    {13, &air::kSpec, 0},         {14, &hyd::kSpec, 0},       {15, &fire::kSpec, 0},
-    {17, &fltctlleft::kSpec, 0},  {28, &emerpwr::kSpec, 0},   {29, &vent::kSpec, 0},
-    {30, &cargosmoke::kSpec, 0},  {32, &maneng::kSpec, 0},    {33, &fltctlright::kSpec, 0},
-    {34, &cargoheat::kSpec, 0},   {35, &oxygen::kSpec, 0},    {43, &efisdmc::kSpecs[0], 0},
-    {44, &efisdmc::kSpecs[1], 1}, {45, &gpws::kSpec, 0},      {46, &calls::kSpec, 0},
-    {47, &evac::kSpec, 0},        {48, &rcdr::kSpec, 0},      {49, &antiice::kSpec, 0},
-    {3, &ecam::kSpec, 0},         {6, &lights::kSpec, 0},     {7, &adirs::kSpec, 0},
-    {11, &engstart::kSpec, 0},    {2, &gear::kSpec, 0},       {19, &flaps::kSpec, 0},
-    {21, &glare::kSpec[0], 0},    {22, &glare::kSpec[1], 1},  {24, &spdbrk::kSpec, 0},
-    {25, &clockpanel::kSpec, 0},  {27, &thrust::kSpec, 0},    {31, &stab::kSpec, 0},
-    {36, &rudder::kSpec, 0},
-    {37, &rmp::kSpec, 0},  // RMP captain
-    {38, &rmp::kSpec, 1},  // RMP first officer
-    {39, &rmp::kSpec, 2},  // RMP 3
-    {40, &acp::kSpec, 0},  // ACP captain
-    {41, &acp::kSpec, 1},  // ACP first officer
-    {42, &acp::kSpec, 2},  // ACP 3
+    {0, &elec::kDescription, 0},         {10, &parkbrake::kDescription, 0},
+    {12, &fuel::kDescription, 0},        {13, &air::kDescription, 0},
+    {14, &hyd::kDescription, 0},         {15, &fire::kDescription, 0},
+    {17, &fltctlleft::kDescription, 0},  {28, &emerpwr::kDescription, 0},
+    {29, &vent::kDescription, 0},        {30, &cargosmoke::kDescription, 0},
+    {32, &maneng::kDescription, 0},      {33, &fltctlright::kDescription, 0},
+    {34, &cargoheat::kDescription, 0},   {35, &oxygen::kDescription, 0},
+    {43, &efisdmc::kDescriptions[0], 0}, {44, &efisdmc::kDescriptions[1], 1},
+    {45, &gpws::kDescription, 0},        {46, &calls::kDescription, 0},
+    {47, &evac::kDescription, 0},        {48, &rcdr::kDescription, 0},
+    {49, &antiice::kDescription, 0},     {3, &ecam::kDescription, 0},
+    {6, &lights::kDescription, 0},       {7, &adirs::kDescription, 0},
+    {11, &engstart::kDescription, 0},    {2, &gear::kDescription, 0},
+    {19, &flaps::kDescription, 0},       {21, &glare::kDescription[0], 0},
+    {22, &glare::kDescription[1], 1},    {24, &spdbrk::kDescription, 0},
+    {25, &clockpanel::kDescription, 0},  {27, &thrust::kDescription, 0},
+    {31, &stab::kDescription, 0},        {36, &rudder::kDescription, 0},
+    {37, &rmp::kDescription, 0},  // RMP captain
+    {38, &rmp::kDescription, 1},  // RMP first officer
+    {39, &rmp::kDescription, 2},  // RMP 3
+    {40, &acp::kDescription, 0},  // ACP captain
+    {41, &acp::kDescription, 1},  // ACP first officer
+    {42, &acp::kDescription, 2},  // ACP 3
 };
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace panels {
 
 struct CatalogEntry {
     int number;  // in the cockpit manager's panel table
-    const kit::PanelSpec* spec;
+    const kit::PanelDescription* desc;
     int side;
 };
 

@@ -32,7 +32,7 @@ constexpr shm::FieldRow kFields[] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CDataScreen",
     .progress = "Initialising Data screen panel items",
     .prefix = "DATA_SCREEN",

@@ -8,7 +8,7 @@
 #include "panels/CKitPanel.h"
 
 namespace datascreen {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 enum Key : int { kUp, kDown, kLeft, kRight, kKeys };
 namespace out {
 inline constexpr std::uint32_t kUp = 0;
@@ -21,7 +21,7 @@ inline constexpr std::uint8_t kLeftHeld = 255;
 
 class CDataScreen : public KitPanel<KitCounts{.buttons = datascreen::kKeys}> {
   public:
-    CDataScreen() : KitPanel(datascreen::kSpec) {}
+    CDataScreen() : KitPanel(datascreen::kDescription) {}
 
   protected:
     bool InitialiseExtra(const char* folder) override;

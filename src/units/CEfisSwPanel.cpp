@@ -17,7 +17,7 @@ constexpr KnobRow kKnobRows[kKnobCount] = {
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "CEfisSwPanel",
     .progress = "Initialising EFIS Switching Panel Items",
     .prefix = "EFIS_SWITCHING",

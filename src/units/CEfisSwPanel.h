@@ -6,13 +6,13 @@
 #include "panels/CKitPanel.h"
 
 namespace efissw {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 inline constexpr int kKnobCount = 4;
 }  // namespace efissw
 
 class CEfisSwPanel : public KitPanel<KitCounts{.knobs = efissw::kKnobCount}> {
   public:
-    CEfisSwPanel() : KitPanel(efissw::kSpec) {}
+    CEfisSwPanel() : KitPanel(efissw::kDescription) {}
     // Every knob to position 0.
     void Reset();
 };

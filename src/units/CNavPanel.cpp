@@ -97,7 +97,7 @@ struct Rows {
 
     static std::span<const shm::FieldRow> ExtraFields(int);
 
-    static constexpr PanelSpec kSpec{
+    static constexpr PanelDescription kDescription{
         .className = "CNavPanel",
         .progress = "Initialising Nav Panel Items",
         .prefix = "EFIS",
@@ -154,19 +154,19 @@ std::span<const shm::FieldRow> Rows<Side, Small>::ExtraFields(int) {
 
 }  // namespace
 
-const PanelSpec& SpecOf(int side, bool small) {
+const PanelDescription& DescriptionOf(int side, bool small) {
     if (side == 1)
-        return small ? Rows<1, true>::kSpec : Rows<1, false>::kSpec;
-    return small ? Rows<0, true>::kSpec : Rows<0, false>::kSpec;
+        return small ? Rows<1, true>::kDescription : Rows<1, false>::kDescription;
+    return small ? Rows<0, true>::kDescription : Rows<0, false>::kDescription;
 }
-const PanelSpec& kSpecCapt = Rows<0, false>::kSpec;
-const PanelSpec& kSpecFo = Rows<1, false>::kSpec;
+const PanelDescription& kDescriptionCapt = Rows<0, false>::kDescription;
+const PanelDescription& kDescriptionFo = Rows<1, false>::kDescription;
 
 }  // namespace efis
 
 using namespace efis;
 
-CNavPanel::CNavPanel(int side, double scale) : KitPanel(SpecOf(side, scale <= 0.9)) {
+CNavPanel::CNavPanel(int side, double scale) : KitPanel(DescriptionOf(side, scale <= 0.9)) {
     SetSideIndex(side == 1 ? 1 : 0);
     SetScale(scale);
 }

@@ -18,9 +18,9 @@
 
 namespace efis {
 // The rows of a side at full size (scale above 0.9) and smaller.
-const kit::PanelSpec& SpecOf(int side, bool small = false);
-extern const kit::PanelSpec& kSpecCapt;
-extern const kit::PanelSpec& kSpecFo;
+const kit::PanelDescription& DescriptionOf(int side, bool small = false);
+extern const kit::PanelDescription& kDescriptionCapt;
+extern const kit::PanelDescription& kDescriptionFo;
 
 namespace out {
 inline constexpr std::uint32_t kRemoteHold = 0;

@@ -68,7 +68,7 @@ constexpr int kLabelBandRight = 80;
 
 }  // namespace
 
-const PanelSpec kSpec{
+const PanelDescription kDescription{
     .className = "TcasPanel",
     .progress = "Initialising Tcas Panel Items",
     .prefix = "ATC",

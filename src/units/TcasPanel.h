@@ -13,7 +13,7 @@
 #include "units/SquawkEntry.h"
 
 namespace atc {
-extern const kit::PanelSpec kSpec;
+extern const kit::PanelDescription kDescription;
 
 namespace out {
 inline constexpr std::uint32_t kCode = 4;
@@ -35,7 +35,7 @@ enum LightIndex : int { kSysLightIndex, kOffLightIndex, kFailLightIndex };
 class TcasPanel : public KitPanel<KitCounts{
                       .buttons = atc::kKeys, .knobs = atc::kKnobs, .lights = 3, .displays = 1}> {
   public:
-    TcasPanel() : KitPanel(atc::kSpec) {}
+    TcasPanel() : KitPanel(atc::kDescription) {}
 
     // While held the panel does nothing at all.
     void Update(MouseEvent* event) override;

@@ -21,8 +21,8 @@ constexpr Probe kProbes[] = {
 
 const kit::ButtonRow* FirstButton(int panel) {
     for (const panels::CatalogEntry& entry : panels::KitCatalog()) {
-        if (entry.number == panel && !entry.spec->buttons.empty())
-            return &entry.spec->buttons[0];
+        if (entry.number == panel && !entry.desc->buttons.empty())
+            return &entry.desc->buttons[0];
     }
     return nullptr;
 }

@@ -200,7 +200,7 @@ class KitPanelHarness : public ::testing::TestWithParam<Expected> {
         driver.reset();
         panel.reset();
     }
-    const kit::PanelSpec& Spec() const { return panel->Spec(); }
+    const kit::PanelDescription& Description() const { return panel->Description(); }
     CRect ButtonRect(std::size_t i) const { return panel->Buttons()[i].GetRect(); }
     void OpenCovers() {
         for (CGuardedCover& cover : panel->Covers())
@@ -212,7 +212,7 @@ class KitPanelHarness : public ::testing::TestWithParam<Expected> {
         const CButtonClass& b = panel->Buttons()[i];
         const char* slot = b.HasOnOffSet() ? (b.IsPressed() ? onIn : onOut)
                                            : (b.IsPressed() ? legendIn : legendOut);
-        return std::string(Spec().buttons[i].picture) + "\\" + slot + ".bmp";
+        return std::string(Description().buttons[i].picture) + "\\" + slot + ".bmp";
     }
 
     std::unique_ptr<CKitPanel> panel;
@@ -223,7 +223,7 @@ TEST_P(KitPanelHarness, UsesItsBlocksAndChoosesTheRegionByAircraftType) {
     const Expected& e = GetParam();
     EXPECT_EQ(panel->OutBlock(), static_cast<std::uint32_t>(e.out));
     EXPECT_EQ(panel->InBlock(), e.in == kNo ? kit::kNone : static_cast<std::uint32_t>(e.in));
-    EXPECT_EQ(Spec().typeDependent, e.typeDependent);
+    EXPECT_EQ(Description().typeDependent, e.typeDependent);
     EXPECT_EQ(panel->Buttons().size(), e.buttons.size());
     EXPECT_EQ(panel->Switches().size(), e.switches.size());
     EXPECT_EQ(panel->Knobs().size(), e.knobs.size());
@@ -233,7 +233,7 @@ TEST_P(KitPanelHarness, UsesItsBlocksAndChoosesTheRegionByAircraftType) {
     if (e.typeDependent) {
         EXPECT_FALSE(fit.initialised);
         EXPECT_EQ(std::string(a318->GetErrorText()),
-                  std::string(Spec().className) + "::Initialise --> Incorrect aircraft fit");
+                  std::string(Description().className) + "::Initialise --> Incorrect aircraft fit");
         auto a330 = e.make();
         Driver wide(*a330, 8);
         ASSERT_TRUE(wide.initialised) << a330->GetErrorText();
@@ -291,8 +291,9 @@ TEST_P(KitPanelHarness, EachClickChangesOnlyItsOwnField) {
     for (std::size_t k = 0; k < e.knobs.size(); ++k) {
         CKnobClass& knob = panel->Knobs()[k];
         const int from = knob.GetKnobPosition();
-        const int to = Spec().knobs[k].present[0] - '0' == from ? Spec().knobs[k].present[1] - '0'
-                                                                : Spec().knobs[k].present[0] - '0';
+        const int to = Description().knobs[k].present[0] - '0' == from
+                           ? Description().knobs[k].present[1] - '0'
+                           : Description().knobs[k].present[0] - '0';
         const CRect zone = knob.GetZone(to);
         const CRect r = knob.GetRect();
         const auto before = driver->segment;
@@ -317,7 +318,7 @@ TEST_P(KitPanelHarness, LightBytesAndTheLampTestLightEveryLight) {
         return driver->Pixel(Driver::Centre(ButtonRect(i))) == kitart::Art().Colour(picture);
     };
     for (std::size_t i = 0; i < e.buttons.size(); ++i) {
-        if (!kit::DrawnIn(Spec().buttons[i].drawn, true))
+        if (!kit::DrawnIn(Description().buttons[i].drawn, true))
             continue;
         EXPECT_TRUE(shows(i, "NoneIn", "NoneOut", "OffIn", "OffOut")) << "button " << i << " unlit";
         if (e.tops[i] == kNo)
@@ -337,13 +338,13 @@ TEST_P(KitPanelHarness, LightBytesAndTheLampTestLightEveryLight) {
     driver->SetIn(e.lamp, 1);
     driver->Idle();
     for (std::size_t i = 0; i < e.buttons.size(); ++i) {
-        if (kit::DrawnIn(Spec().buttons[i].drawn, true)) {
+        if (kit::DrawnIn(Description().buttons[i].drawn, true)) {
             EXPECT_TRUE(shows(i, "BothIn", "BothOut", "OnIn", "OnOut"))
                 << "lamp test, button " << i;
         }
     }
     for (std::size_t l = 0; l < panel->Lights().size(); ++l) {
-        const std::string on = std::string(Spec().lights[l].picture) + "\\On.bmp";
+        const std::string on = std::string(Description().lights[l].picture) + "\\On.bmp";
         EXPECT_EQ(driver->Pixel(Driver::Centre(panel->Lights()[l].GetRect())),
                   kitart::Art().Colour(on))
             << "lamp test, light " << l;
@@ -456,7 +457,7 @@ TEST(KitPanelCatalog, HoldsEveryPanelOfTheTableOnce) {
         auto made = e.make();
         for (const panels::CatalogEntry& entry : panels::KitCatalog())
             if (entry.number == e.number && entry.side == e.side) {
-                EXPECT_EQ(entry.spec, &made->Spec()) << e.name;
+                EXPECT_EQ(entry.desc, &made->Description()) << e.name;
             }
     }
     std::sort(catalogued.begin(), catalogued.end());

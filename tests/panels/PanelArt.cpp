@@ -131,50 +131,50 @@ void WriteFcuArt(const std::filesystem::path& art) {
     WriteGlyphs(art);
 }
 
-void WriteSpecArt(const std::filesystem::path& art, const kit::PanelSpec& spec) {
+void WriteDescriptionArt(const std::filesystem::path& art, const kit::PanelDescription& desc) {
     int index = 0;
-    for (const kit::ButtonRow& row : spec.buttons) {
+    for (const kit::ButtonRow& row : desc.buttons) {
         ++index;
         for (int slot = 0; slot < 8; ++slot) {
-            Write(art, row.picture, CButtonClass::kLegendSlotNames[slot], kSpecButtonSize[0],
-                  kSpecButtonSize[1], SlotColour(index, slot));
+            Write(art, row.picture, CButtonClass::kLegendSlotNames[slot], kArtButtonSize[0],
+                  kArtButtonSize[1], SlotColour(index, slot));
         }
         for (int slot = 0; slot < 4; ++slot) {
-            Write(art, row.picture, CButtonClass::kOnOffSlotNames[slot], kSpecButtonSize[0],
-                  kSpecButtonSize[1], SlotColour(index, slot));
+            Write(art, row.picture, CButtonClass::kOnOffSlotNames[slot], kArtButtonSize[0],
+                  kArtButtonSize[1], SlotColour(index, slot));
         }
     }
-    for (const kit::CoverRow& row : spec.covers)
+    for (const kit::CoverRow& row : desc.covers)
         WriteCoverFolder(art, row.picture, ++index);
-    for (const kit::SwitchRow& row : spec.switches) {
+    for (const kit::SwitchRow& row : desc.switches) {
         ++index;
         for (int p = 0; p < 3; ++p) {
-            Write(art, "Switches/", row.pictures[p], kSpecSwitchSize[0], kSpecSwitchSize[1],
+            Write(art, "Switches/", row.pictures[p], kArtSwitchSize[0], kArtSwitchSize[1],
                   SlotColour(index, p));
         }
     }
-    for (const kit::KnobRow& row : spec.knobs) {
+    for (const kit::KnobRow& row : desc.knobs) {
         ++index;
         for (const char* picture : {row.picture, row.picture330}) {
             if (picture == nullptr)
                 continue;
             for (int p = 0; p < CKnobClass::kPositionCount; ++p) {
-                Write(art, picture, CKnobClass::kPositionNames[p], kSpecKnobSize, kSpecKnobSize,
+                Write(art, picture, CKnobClass::kPositionNames[p], kArtKnobSize, kArtKnobSize,
                       SlotColour(index, p));
             }
         }
     }
-    for (const kit::LightRow& row : spec.lights) {
+    for (const kit::LightRow& row : desc.lights) {
         ++index;
         for (int slot = 0; slot < 2; ++slot) {
-            Write(art, row.picture, CLightClass::kSlotNames[slot], kSpecLightSize[0],
-                  kSpecLightSize[1], SlotColour(index, slot));
+            Write(art, row.picture, CLightClass::kSlotNames[slot], kArtLightSize[0],
+                  kArtLightSize[1], SlotColour(index, slot));
         }
     }
-    for (const kit::RotaryRow& row : spec.rotaries) {
+    for (const kit::RotaryRow& row : desc.rotaries) {
         ++index;
         for (int p = 0; p < 3; ++p) {
-            Write(art, "RotaryKnobs/", row.pictures[p], kSpecRotarySize, kSpecRotarySize,
+            Write(art, "RotaryKnobs/", row.pictures[p], kArtRotarySize, kArtRotarySize,
                   SlotColour(index, p));
         }
     }

@@ -48,11 +48,11 @@ void WriteRotaryKnob(const std::filesystem::path& art, const char* file, int fol
 void WriteFcuArt(const std::filesystem::path& art);
 // Every picture that a kit panel's rows name, in both layouts, as solid
 // pictures of the sizes below, and the display glyphs.
-inline constexpr int kSpecButtonSize[2] = {24, 20};
-inline constexpr int kSpecKnobSize = 30;
-inline constexpr int kSpecSwitchSize[2] = {20, 40};
-inline constexpr int kSpecRotarySize = 40;
-inline constexpr int kSpecLightSize[2] = {20, 10};
-void WriteSpecArt(const std::filesystem::path& art, const kit::PanelSpec& spec);
+inline constexpr int kArtButtonSize[2] = {24, 20};
+inline constexpr int kArtKnobSize = 30;
+inline constexpr int kArtSwitchSize[2] = {20, 40};
+inline constexpr int kArtRotarySize = 40;
+inline constexpr int kArtLightSize[2] = {20, 10};
+void WriteDescriptionArt(const std::filesystem::path& art, const kit::PanelDescription& desc);
 
 }  // namespace panelart

@@ -130,21 +130,21 @@ TEST(PanelBlocks, CheckTellsTouchingFromOverlapping) {
 }
 
 TEST(PanelBlocks, SidesKeepTheirLengths) {
-    kit::PanelSpec spec{.className = "CGlareShield",
-                        .progress = "",
-                        .prefix = "GS",
-                        .title = "",
-                        .regions = blocks::kGlareshield,
-                        .typeDependent = true,
-                        .sides = 2,
-                        .sideOutStride = 8,
-                        .sideInStride = 15};
-    const blocks::PanelBlocks right = CKitPanel::BlocksOf(spec, 1, true);
+    kit::PanelDescription desc{.className = "CGlareShield",
+                               .progress = "",
+                               .prefix = "GS",
+                               .title = "",
+                               .regions = blocks::kGlareshield,
+                               .typeDependent = true,
+                               .sides = 2,
+                               .sideOutStride = 8,
+                               .sideInStride = 15};
+    const blocks::PanelBlocks right = CKitPanel::BlocksOf(desc, 1, true);
     EXPECT_EQ(right.out, 130500u);
     EXPECT_EQ(right.outLength, 8u);
     EXPECT_EQ(right.in, 129814u);
     EXPECT_EQ(right.inLength, 13u);
-    const blocks::PanelBlocks left330 = CKitPanel::BlocksOf(spec, 0, false);
+    const blocks::PanelBlocks left330 = CKitPanel::BlocksOf(desc, 0, false);
     EXPECT_EQ(left330.out, 75876u);
     EXPECT_EQ(left330.in, 75167u);
 }
@@ -157,7 +157,7 @@ struct RowField {
     std::uint32_t width;
 };
 
-std::vector<RowField> FieldsOf(const kit::PanelSpec& spec) {
+std::vector<RowField> FieldsOf(const kit::PanelDescription& desc) {
     std::vector<RowField> fields;
     const auto add = [&fields](const std::string& what, bool output, std::uint32_t offset,
                                std::uint32_t width) {
@@ -166,7 +166,7 @@ std::vector<RowField> FieldsOf(const kit::PanelSpec& spec) {
     };
     // The widths are those the kit writes: switches 3 positions, knobs and
     // levers all their positions.
-    for (const kit::ButtonRow& row : spec.buttons) {
+    for (const kit::ButtonRow& row : desc.buttons) {
         const std::string what = std::string("button ") + row.label;
         add(what, true, row.out.offset, kit::Width(row.out));
         if (row.lights.mode == kit::Lit::Pair || row.lights.mode == kit::Lit::One)
@@ -174,36 +174,36 @@ std::vector<RowField> FieldsOf(const kit::PanelSpec& spec) {
         if (row.lights.mode == kit::Lit::Pair)
             add(what + " bottom light", false, row.lights.bottom, 1);
     }
-    for (const kit::SwitchRow& row : spec.switches)
+    for (const kit::SwitchRow& row : desc.switches)
         add(std::string("switch ") + row.label, true, row.out.offset, kit::Width(row.out, 3));
-    for (const kit::KnobRow& row : spec.knobs) {
+    for (const kit::KnobRow& row : desc.knobs) {
         add(std::string("knob ") + row.label, true, row.out.offset,
             kit::Width(row.out, CKnobClass::kPositionCount));
     }
-    for (const kit::LeverRow& row : spec.levers) {
+    for (const kit::LeverRow& row : desc.levers) {
         add(std::string("lever ") + row.label, true, row.out.offset,
             kit::Width(row.out, kit::DetentCount(row)));
     }
-    for (const kit::LightRow& row : spec.lights) {
+    for (const kit::LightRow& row : desc.lights) {
         add(std::string("light ") + row.label, false, row.input,
             row.source == kit::Source::Int32Equals ? 4 : 1);
     }
-    add("lamp test", false, spec.lampTest, 1);
-    for (const kit::PresetRow& preset : spec.presets)
+    add("lamp test", false, desc.lampTest, 1);
+    for (const kit::PresetRow& preset : desc.presets)
         add(preset.name, false, preset.request, 1);
     return fields;
 }
 
 TEST(PanelBlocks, KitPanelRowsStayInsideTheirBlocks) {
     for (const panels::CatalogEntry& entry : panels::KitCatalog()) {
-        const kit::PanelSpec& spec = *entry.spec;
-        const std::vector<RowField> fields = FieldsOf(spec);
+        const kit::PanelDescription& desc = *entry.desc;
+        const std::vector<RowField> fields = FieldsOf(desc);
         for (const bool a320 : {true, false}) {
-            if (!a320 && !spec.typeDependent)
+            if (!a320 && !desc.typeDependent)
                 continue;
-            const blocks::PanelBlocks at = CKitPanel::BlocksOf(spec, entry.side, a320);
+            const blocks::PanelBlocks at = CKitPanel::BlocksOf(desc, entry.side, a320);
             for (const RowField& field : fields) {
-                SCOPED_TRACE(std::string(spec.className) + " side " + std::to_string(entry.side) +
+                SCOPED_TRACE(std::string(desc.className) + " side " + std::to_string(entry.side) +
                              (a320 ? " A320: " : " A330: ") + field.what);
                 const std::uint32_t start = field.output ? at.out : at.in;
                 const std::uint32_t length = field.output ? at.outLength : at.inLength;
@@ -211,9 +211,9 @@ TEST(PanelBlocks, KitPanelRowsStayInsideTheirBlocks) {
                 EXPECT_LE(field.offset + field.width, length);
             }
             // The fields the rows do not describe lie in the segment at least.
-            if (spec.extraFields != nullptr) {
-                for (const shm::FieldRow& row : spec.extraFields(entry.side)) {
-                    SCOPED_TRACE(std::string(spec.className) + ": " + row.name);
+            if (desc.extraFields != nullptr) {
+                for (const shm::FieldRow& row : desc.extraFields(entry.side)) {
+                    SCOPED_TRACE(std::string(desc.className) + ": " + row.name);
                     const std::uint64_t end = std::uint64_t{row.offset} +
                                               std::uint64_t{row.count - 1} * row.stride +
                                               shm::FieldWidth(row);

@@ -24,10 +24,10 @@ class PanelHarness {
     PanelHarness(const PanelHarness&) = delete;
     PanelHarness& operator=(const PanelHarness&) = delete;
 
-    // Writes the art of the specs and initialises the panel on it.
-    ::testing::AssertionResult Start(std::initializer_list<const kit::PanelSpec*> specs) {
-        for (const kit::PanelSpec* spec : specs)
-            panelart::WriteSpecArt(m_art.Path(), *spec);
+    // Writes the art of the descriptions and initialises the panel on it.
+    ::testing::AssertionResult Start(std::initializer_list<const kit::PanelDescription*> descs) {
+        for (const kit::PanelDescription* desc : descs)
+            panelart::WriteDescriptionArt(m_art.Path(), *desc);
         if (m_panel.Initialise(m_art.Path().c_str(), m_x, m_y))
             return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure() << m_panel.GetErrorText();
@@ -57,10 +57,10 @@ class PanelHarness {
         for (int i = 0; i < updates; ++i)
             At(CPoint(-500, -500), MouseEvent::kNone);
     }
-    // The centre of a push-button row of the spec art.
+    // The centre of a push-button row of the description art.
     static CPoint KeyAt(const kit::ButtonRow& row) {
-        return CPoint(row.x + panelart::kSpecButtonSize[0] / 2,
-                      row.y + panelart::kSpecButtonSize[1] / 2);
+        return CPoint(row.x + panelart::kArtButtonSize[0] / 2,
+                      row.y + panelart::kArtButtonSize[1] / 2);
     }
 
     template <typename T>

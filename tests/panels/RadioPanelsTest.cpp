@@ -82,9 +82,9 @@ class RmpTest : public ::testing::Test {
         panel.SetAircraftType(13);
         panelart::WriteCoverFolder(bench.ArtPath(), "Guards\\StbyNav", 30);
         panelart::WriteCoverFolder(bench.ArtPath(), "Guards\\StbyNavOn", 31);
-        ASSERT_TRUE(bench.Start({&rmp::kSpec}));
+        ASSERT_TRUE(bench.Start({&rmp::kDescription}));
     }
-    CPoint Key(int i) const { return PanelHarness::KeyAt(rmp::kSpec.buttons[i]); }
+    CPoint Key(int i) const { return PanelHarness::KeyAt(rmp::kDescription.buttons[i]); }
     // The knob (40 x 40 at 205, 60): its right half turns up, its left half down.
     static constexpr CPoint kKnobUp{235, 80};
     static constexpr CPoint kKnobDown{215, 80};
@@ -242,11 +242,11 @@ class AcpTest : public ::testing::Test {
     void SetUp() override {
         panel.SetSide(1);
         panel.SetAircraftType(13);
-        ASSERT_TRUE(bench.Start({&acp::kSpec}));
+        ASSERT_TRUE(bench.Start({&acp::kDescription}));
         std::memset(bench.segment.data() + kOut + 6, 0xEE, 7);
     }
     CPoint Key(int row, int key) const {
-        return PanelHarness::KeyAt(acp::kSpec.buttons[row * 7 + key]);
+        return PanelHarness::KeyAt(acp::kDescription.buttons[row * 7 + key]);
     }
 
     CA330_Acp panel{0};

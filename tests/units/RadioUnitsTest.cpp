@@ -86,8 +86,8 @@ class TcasTest : public ::testing::Test {
   protected:
     static constexpr std::uint32_t kOut = 131008;
     static constexpr std::uint32_t kIn = 129724;
-    void SetUp() override { ASSERT_TRUE(bench.Start({&atc::kSpec})); }
-    CPoint Key(int i) const { return PanelHarness::KeyAt(atc::kSpec.buttons[i]); }
+    void SetUp() override { ASSERT_TRUE(bench.Start({&atc::kDescription})); }
+    CPoint Key(int i) const { return PanelHarness::KeyAt(atc::kDescription.buttons[i]); }
     TcasPanel panel;
     PanelHarness bench{panel, 1530, 3465};
 };
@@ -147,7 +147,7 @@ class EfisTest : public ::testing::Test {
     static constexpr std::uint32_t kIn = 129763;
     void Start(int fit) {
         panel.SetAircraftType(fit);
-        ASSERT_TRUE(bench.Start({&efis::kSpecCapt}));
+        ASSERT_TRUE(bench.Start({&efis::kDescriptionCapt}));
     }
     std::string Drawn() {
         CDC dc(1000, 2000, RGB(0, 0, 0));
@@ -214,9 +214,9 @@ TEST_F(EfisTest, KnobsSwitchesButtonsFdAndRemoteHold) {
     EXPECT_EQ(bench.Get<std::uint8_t>(kOut + 28), 1);
     EXPECT_EQ(bench.Get<std::uint8_t>(kOut + 29), 0);
     // LS latches; CSTR springs back; lights from 2 + 2i.
-    bench.Click(PanelHarness::KeyAt(efis::kSpecCapt.buttons[6]));
+    bench.Click(PanelHarness::KeyAt(efis::kDescriptionCapt.buttons[6]));
     EXPECT_EQ(bench.Get<std::uint8_t>(kOut + 18), 1);
-    bench.Click(PanelHarness::KeyAt(efis::kSpecCapt.buttons[0]));
+    bench.Click(PanelHarness::KeyAt(efis::kDescriptionCapt.buttons[0]));
     EXPECT_EQ(bench.Get<std::uint8_t>(kOut + 12), 0);
     bench.Put<std::uint8_t>(kIn + 14, 1);
     bench.Idle();
@@ -240,7 +240,7 @@ TEST(EfisFits, ModeKnobPositionThreeOnlyOnTheOtherFitAndWrongFits) {
     CNavPanel panel(1);
     bench = new PanelHarness(panel, 1536, 1594);
     panel.SetAircraftType(9);
-    ASSERT_TRUE(bench->Start({&efis::kSpecFo}));
+    ASSERT_TRUE(bench->Start({&efis::kDescriptionFo}));
     // Side 1 mode knob at 130, 90; its position 3 cell.
     bench->Click(CPoint(130 + 25, 90 + 25));
     EXPECT_EQ(bench->Get<std::int32_t>(75804 + 36 + 20), 3);
@@ -267,10 +267,10 @@ TEST(DataScreenAndSwitching, PulsesHeldDirectionAndKnobs) {
     screen.SetAircraftType(13);
     bench.Put<std::uint8_t>(130540 + 2, 7);
     bench.Put<std::uint8_t>(75924 + 2, 7);
-    ASSERT_TRUE(bench.Start({&datascreen::kSpec}));
+    ASSERT_TRUE(bench.Start({&datascreen::kDescription}));
     EXPECT_EQ(bench.Get<std::uint8_t>(130540 + 2), 0);
     EXPECT_EQ(bench.Get<std::uint8_t>(75924 + 2), 0);
-    auto key = [](int k) { return PanelHarness::KeyAt(datascreen::kSpec.buttons[k]); };
+    auto key = [](int k) { return PanelHarness::KeyAt(datascreen::kDescription.buttons[k]); };
     bench.At(key(datascreen::kUp), MouseEvent::kNone);
     int pulses = 0;
     for (int i = 0; i < 10; ++i) {
@@ -290,7 +290,7 @@ TEST(DataScreenAndSwitching, PulsesHeldDirectionAndKnobs) {
     CEfisSwPanel sw;
     PanelHarness swBench(sw, 1079, 2587);
     sw.SetAircraftType(13);
-    ASSERT_TRUE(swBench.Start({&efissw::kSpec}));
+    ASSERT_TRUE(swBench.Start({&efissw::kDescription}));
     swBench.Click(CPoint(35 + 5, 43 + 5));
     EXPECT_EQ(swBench.Get<std::int32_t>(130576 + 4), 7);
     swBench.Click(CPoint(35 + 25, 43 + 15));  // position 2 is not there

@@ -46,16 +46,16 @@ std::vector<EngravedLabel> ControlLabels() {
     std::vector<EngravedLabel> labels;
     for (const panels::CatalogEntry& entry : panels::KitCatalog()) {
         const panels::PanelPlace& place = panels::kPanelLayout[entry.number];
-        const kit::PanelSpec& spec = *entry.spec;
-        for (const kit::ButtonRow& row : spec.buttons)
+        const kit::PanelDescription& desc = *entry.desc;
+        for (const kit::ButtonRow& row : desc.buttons)
             Add(labels, entry.number, place, row, row.picture);
-        for (const kit::SwitchRow& row : spec.switches)
+        for (const kit::SwitchRow& row : desc.switches)
             Add(labels, entry.number, place, row, row.pictures[0]);
-        for (const kit::KnobRow& row : spec.knobs)
+        for (const kit::KnobRow& row : desc.knobs)
             Add(labels, entry.number, place, row, row.picture);
-        for (const kit::LightRow& row : spec.lights)
+        for (const kit::LightRow& row : desc.lights)
             Add(labels, entry.number, place, row, row.picture);
-        for (const kit::RotaryRow& row : spec.rotaries)
+        for (const kit::RotaryRow& row : desc.rotaries)
             Add(labels, entry.number, place, row, row.pictures[2]);
     }
     return labels;

@@ -14,10 +14,10 @@
 #include "shm/GenericLayout.h"
 #include "shm/SimSegment.h"
 #include "units/CDataScreen.h"
-#include "units/FcuLayout.h"
-#include "units/McduLayout.h"
 #include "units/CEfisSwPanel.h"
 #include "units/CNavPanel.h"
+#include "units/FcuLayout.h"
+#include "units/McduLayout.h"
 #include "units/TcasPanel.h"
 
 namespace host {
@@ -27,8 +27,9 @@ namespace {
 // The units built on the panel kit, one line per panel side (the panel
 // catalog holds the panels of the panel library).
 const panels::CatalogEntry kUnitEntries[] = {
-    {4, &efis::kSpecCapt, 0},    {5, &efis::kSpecFo, 1}, {18, &efissw::kSpec, 0},
-    {23, &datascreen::kSpec, 0}, {50, &atc::kSpec, 0},
+    {4, &efis::kDescriptionCapt, 0}, {5, &efis::kDescriptionFo, 1},
+    {18, &efissw::kDescription, 0},  {23, &datascreen::kDescription, 0},
+    {50, &atc::kDescription, 0},
 };
 
 // Tables of the units that keep their own field rows, one line each.
@@ -56,9 +57,9 @@ struct GenericTables {
                   [](const auto& a, const auto& b) { return a.number < b.number; });
         for (const panels::CatalogEntry& entry : entries) {
             std::vector<shm::FieldRow>& panelRows = rows.emplace_back();
-            kit::AppendFieldRows(*entry.spec, entry.side, panelRows, texts);
-            std::string owner = entry.spec->title;
-            if (entry.spec->sides > 1)
+            kit::AppendFieldRows(*entry.desc, entry.side, panelRows, texts);
+            std::string owner = entry.desc->title;
+            if (entry.desc->sides > 1)
                 owner += " (side " + std::to_string(entry.side) + ")";
             texts.push_back(owner);
             tables.push_back({texts.back().c_str(), panelRows});

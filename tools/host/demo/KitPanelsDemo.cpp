@@ -48,10 +48,10 @@ class KitPanelsDemo final : public PanelDemo {
         for (const panels::CatalogEntry& entry : panels::KitCatalog()) {
             if (HasOwnDemo(entry.number))
                 continue;
-            const blocks::PanelBlocks at = CKitPanel::BlocksOf(*entry.spec, entry.side, true);
+            const blocks::PanelBlocks at = CKitPanel::BlocksOf(*entry.desc, entry.side, true);
             if (at.out == blocks::kNoBlock || at.in == blocks::kNoBlock)
                 continue;
-            for (const kit::ButtonRow& row : entry.spec->buttons) {
+            for (const kit::ButtonRow& row : entry.desc->buttons) {
                 if (row.out.enc != kit::Enc::Byte)
                     continue;
                 std::uint32_t light = kit::kNone;

@@ -29,7 +29,7 @@ class RadiosDemo final : public PanelDemo {
 
     void Start(std::uint8_t* view) override {
         for (int side = 0; side < 3; ++side) {
-            const blocks::PanelBlocks at = CKitPanel::BlocksOf(rmp::kSpec, side, true);
+            const blocks::PanelBlocks at = CKitPanel::BlocksOf(rmp::kDescription, side, true);
             In<std::uint8_t>(at, rmp::in::kPowered).Write(view, 1);
             for (int t = 0; t < rmp::kCommTypes; ++t)
                 In<float>(at, rmp::in::kActive + 4 * static_cast<std::uint32_t>(t))
@@ -40,16 +40,16 @@ class RadiosDemo final : public PanelDemo {
                 In<float>(at, rmp::in::kAdf + 4 * s).Write(view, kAdfAtStart);
                 In<float>(at, rmp::in::kIls).Write(view, kIlsAtStart);
             }
-            const blocks::PanelBlocks acpAt = CKitPanel::BlocksOf(acp::kSpec, side, true);
+            const blocks::PanelBlocks acpAt = CKitPanel::BlocksOf(acp::kDescription, side, true);
             In<std::uint8_t>(acpAt, acp::in::kPowered).Write(view, 1);
         }
-        const blocks::PanelBlocks atcAt = CKitPanel::BlocksOf(atc::kSpec, 0, true);
+        const blocks::PanelBlocks atcAt = CKitPanel::BlocksOf(atc::kDescription, 0, true);
         In<std::uint8_t>(atcAt, atc::in::kActive).Write(view, 1);
     }
 
     void Step(std::uint8_t* view, double /*seconds*/) override {
         for (int side = 0; side < 3; ++side) {
-            const blocks::PanelBlocks at = CKitPanel::BlocksOf(rmp::kSpec, side, true);
+            const blocks::PanelBlocks at = CKitPanel::BlocksOf(rmp::kDescription, side, true);
             const bool pending = Out<std::uint8_t>(at, rmp::out::kCommPending).Read(view) != 0;
             const auto ack = In<std::uint8_t>(at, rmp::in::kAcknowledge);
             if (pending && ack.Read(view) == 0) {
@@ -65,8 +65,9 @@ class RadiosDemo final : public PanelDemo {
             }
         }
         for (int side = 0; side < 2; ++side) {
-            const kit::PanelSpec& spec = side == 0 ? efis::kSpecCapt : efis::kSpecFo;
-            const blocks::PanelBlocks at = CKitPanel::BlocksOf(spec, side, true);
+            const kit::PanelDescription& desc =
+                side == 0 ? efis::kDescriptionCapt : efis::kDescriptionFo;
+            const blocks::PanelBlocks at = CKitPanel::BlocksOf(desc, side, true);
             for (int i = 0; i < efis::kButtonCount; ++i) {
                 const auto b = static_cast<std::uint32_t>(i);
                 const std::uint8_t in = Out<std::uint8_t>(at, efis::out::kButtons + b).Read(view);
