@@ -122,6 +122,16 @@ int CKitPanel::PlaceY(int y, int y330) const {
 
 bool CKitPanel::InitialiseControls(const char* folder) {
     const CPoint origin = GetPosition();
+    // Every control's settings take the folder, the panel origin, its place
+    // from its row (the A330 place in the A330 layout) and the panel scale.
+    const auto place = [&](auto& settings, const auto& row) {
+        settings.folder = folder;
+        settings.panelX = origin.x;
+        settings.panelY = origin.y;
+        settings.xOffset = PlaceX(row.x, row.x330);
+        settings.yOffset = PlaceY(row.y, row.y330);
+        settings.scale = m_scale;
+    };
     auto failWith = [this](auto& control, const char* groupFailure = nullptr) {
         if (groupFailure == nullptr) {
             SetError(control.GetErrorText());
@@ -139,12 +149,7 @@ bool CKitPanel::InitialiseControls(const char* folder) {
         const kit::DisplayRow& row = m_desc.displays[i];
         PanelDisplaySettings settings;
         settings.cellCount = row.cells;
-        settings.folder = folder;
-        settings.panelX = origin.x;
-        settings.panelY = origin.y;
-        settings.xOffset = PlaceX(row.x, row.x330);
-        settings.yOffset = PlaceY(row.y, row.y330);
-        settings.scale = m_scale;
+        place(settings, row);
         if (!m_displays[i].Initialise(settings))
             return failWith(m_displays[i]);
     }
@@ -153,15 +158,10 @@ bool CKitPanel::InitialiseControls(const char* folder) {
         const kit::ButtonRow& row = m_desc.buttons[i];
         ButtonSettings settings;
         settings.buttonId = row.id >= 0 ? row.id : static_cast<std::int32_t>(i);
-        settings.folder = folder;
         settings.controlFolder = row.picture;
-        settings.panelX = origin.x;
-        settings.panelY = origin.y;
-        settings.xOffset = PlaceX(row.x, row.x330);
-        settings.yOffset = PlaceY(row.y, row.y330);
+        place(settings, row);
         settings.momentary = row.momentary;
         settings.onOffSet = row.onOff;
-        settings.scale = m_scale;
         if (!m_buttons[i].Initialise(settings))
             return failWith(m_buttons[i]);
         // A new button shows picture 0 (in, upper legend lit) until its first
@@ -175,13 +175,8 @@ bool CKitPanel::InitialiseControls(const char* folder) {
             return Fail("Cover over a button the panel does not have");
         const kit::ButtonRow& covered = m_desc.buttons[static_cast<std::size_t>(row.button)];
         CoverSettings settings;
-        settings.folder = folder;
         settings.controlFolder = row.picture;
-        settings.panelX = origin.x;
-        settings.panelY = origin.y;
-        settings.xOffset = PlaceX(covered.x, covered.x330);
-        settings.yOffset = PlaceY(covered.y, covered.y330);
-        settings.scale = m_scale;
+        place(settings, covered);
         if (!m_covers[i].Initialise(settings))
             return failWith(m_covers[i]);
     }
@@ -190,15 +185,10 @@ bool CKitPanel::InitialiseControls(const char* folder) {
         const kit::SwitchRow& row = m_desc.switches[i];
         SwitchSettings settings;
         settings.switchId = row.id >= 0 ? row.id : static_cast<std::int32_t>(i);
-        settings.folder = folder;
         settings.switchType = row.type;
         for (int p = 0; p < 3; ++p)
             settings.pictures[p] = row.pictures[p];
-        settings.xOffset = PlaceX(row.x, row.x330);
-        settings.yOffset = PlaceY(row.y, row.y330);
-        settings.panelX = origin.x;
-        settings.panelY = origin.y;
-        settings.scale = m_scale;
+        place(settings, row);
         if (!m_switches[i].Initialise(settings))
             return failWith(m_switches[i], m_desc.switchesFailure);
         m_switches[i].SetPosition(row.initial);
@@ -213,13 +203,8 @@ bool CKitPanel::InitialiseControls(const char* folder) {
             if (*p >= '0' && *p <= '7')
                 settings.present[*p - '0'] = 1;
         }
-        settings.folder = folder;
         settings.controlFolder = own330 && row.picture330 != nullptr ? row.picture330 : row.picture;
-        settings.xOffset = PlaceX(row.x, row.x330);
-        settings.yOffset = PlaceY(row.y, row.y330);
-        settings.panelX = origin.x;
-        settings.panelY = origin.y;
-        settings.scale = m_scale;
+        place(settings, row);
         settings.verticalMargin = row.verticalMargin;
         settings.horizontalMargin = row.horizontalMargin;
         const bool margins = row.verticalMargin != 0 || row.horizontalMargin != 0;
@@ -234,12 +219,7 @@ bool CKitPanel::InitialiseControls(const char* folder) {
         const kit::LeverRow& row = m_desc.levers[i];
         LeverSettings settings;
         settings.leadingWord = row.id >= 0 ? row.id : static_cast<std::int32_t>(i);
-        settings.folder = folder;
-        settings.panelX = origin.x;
-        settings.panelY = origin.y;
-        settings.xOffset = PlaceX(row.x, row.x330);
-        settings.yOffset = PlaceY(row.y, row.y330);
-        settings.scale = m_scale;
+        place(settings, row);
         if (row.detents != nullptr) {
             for (int d = 0; d < CLever::kDetentCount; ++d)
                 settings.detents[d] = (*row.detents)[d];
@@ -253,13 +233,8 @@ bool CKitPanel::InitialiseControls(const char* folder) {
         const kit::LightRow& row = m_desc.lights[i];
         LightSettings settings;
         settings.buttonId = static_cast<std::int32_t>(i);
-        settings.folder = folder;
         settings.controlFolder = row.picture;
-        settings.panelX = origin.x;
-        settings.panelY = origin.y;
-        settings.xOffset = PlaceX(row.x, row.x330);
-        settings.yOffset = PlaceY(row.y, row.y330);
-        settings.scale = m_scale;
+        place(settings, row);
         if (!m_lights[i].Initialise(settings))
             return failWith(m_lights[i]);
         m_lights[i].SetLight(false, false);
@@ -268,17 +243,12 @@ bool CKitPanel::InitialiseControls(const char* folder) {
     for (std::size_t i = 0; i < m_rotaries.size(); ++i) {
         const kit::RotaryRow& row = m_desc.rotaries[i];
         RotaryKnobSettings settings;
-        settings.folder = folder;
         for (int p = 0; p < 3; ++p)
             settings.pictures[p] = row.pictures[p];
-        settings.xOffset = PlaceX(row.x, row.x330);
-        settings.yOffset = PlaceY(row.y, row.y330);
-        settings.panelX = origin.x;
-        settings.panelY = origin.y;
+        place(settings, row);
         settings.step = row.step;
         settings.maximum = row.maximum;
         settings.minimum = row.minimum;
-        settings.scale = m_scale;
         if (!m_rotaries[i].Initialise(settings))
             return failWith(m_rotaries[i]);
     }

@@ -120,6 +120,33 @@ inline constexpr Lights kUnlit{Lit::None};
 // A push-button the panel holds in every update.
 enum class Held : std::uint8_t { No, Always, InA330Layout };
 
+// The builders that every row kind shares: each returns a copy of the row
+// with one column set, so that a row with a few non-default columns reads as
+// one expression, e.g. ButtonRow{...}.Drawn(Layout::A330).Presets("I.").
+#define KIT_PLACE_BUILDERS(Row)                 \
+    constexpr Row Drawn(Layout layout) const {  \
+        Row row = *this;                        \
+        row.drawn = layout;                     \
+        return row;                             \
+    }                                           \
+    constexpr Row At330(int ax, int ay) const { \
+        Row row = *this;                        \
+        row.x330 = ax;                          \
+        row.y330 = ay;                          \
+        return row;                             \
+    }
+#define KIT_PRESET_BUILDERS(Row)                       \
+    constexpr Row Presets(const char* columns) const { \
+        Row row = *this;                               \
+        row.presets = columns;                         \
+        return row;                                    \
+    }                                                  \
+    constexpr Row Id(int identifier) const {           \
+        Row row = *this;                               \
+        row.id = identifier;                           \
+        return row;                                    \
+    }
+
 struct ButtonRow {
     const char* label;    // the function on the aircraft, e.g. "BAT 1"
     const char* picture;  // e.g. "Buttons\FaultOff"
@@ -136,27 +163,6 @@ struct ButtonRow {
     int x330 = kSame;
     int y330 = kSame;
 
-    constexpr ButtonRow Drawn(Layout layout) const {
-        ButtonRow row = *this;
-        row.drawn = layout;
-        return row;
-    }
-    constexpr ButtonRow At330(int ax, int ay) const {
-        ButtonRow row = *this;
-        row.x330 = ax;
-        row.y330 = ay;
-        return row;
-    }
-    constexpr ButtonRow Presets(const char* columns) const {
-        ButtonRow row = *this;
-        row.presets = columns;
-        return row;
-    }
-    constexpr ButtonRow Id(int identifier) const {
-        ButtonRow row = *this;
-        row.id = identifier;
-        return row;
-    }
     constexpr ButtonRow Momentary() const {
         ButtonRow row = *this;
         row.momentary = 1;
@@ -172,6 +178,8 @@ struct ButtonRow {
         row.held = how;
         return row;
     }
+    KIT_PLACE_BUILDERS(ButtonRow)
+    KIT_PRESET_BUILDERS(ButtonRow)
 };
 
 // A cover or guard over a push-button: while closed the button is locked.
@@ -199,32 +207,13 @@ struct SwitchRow {
     int x330 = kSame;
     int y330 = kSame;
 
-    constexpr SwitchRow Drawn(Layout layout) const {
-        SwitchRow row = *this;
-        row.drawn = layout;
-        return row;
-    }
-    constexpr SwitchRow At330(int ax, int ay) const {
-        SwitchRow row = *this;
-        row.x330 = ax;
-        row.y330 = ay;
-        return row;
-    }
-    constexpr SwitchRow Presets(const char* columns) const {
-        SwitchRow row = *this;
-        row.presets = columns;
-        return row;
-    }
-    constexpr SwitchRow Id(int identifier) const {
-        SwitchRow row = *this;
-        row.id = identifier;
-        return row;
-    }
     constexpr SwitchRow Initial(int position) const {
         SwitchRow row = *this;
         row.initial = position;
         return row;
     }
+    KIT_PLACE_BUILDERS(SwitchRow)
+    KIT_PRESET_BUILDERS(SwitchRow)
 };
 
 struct KnobRow {
@@ -252,27 +241,6 @@ struct KnobRow {
         row.present330 = present;
         return row;
     }
-    constexpr KnobRow Drawn(Layout layout) const {
-        KnobRow row = *this;
-        row.drawn = layout;
-        return row;
-    }
-    constexpr KnobRow At330(int ax, int ay) const {
-        KnobRow row = *this;
-        row.x330 = ax;
-        row.y330 = ay;
-        return row;
-    }
-    constexpr KnobRow Presets(const char* columns) const {
-        KnobRow row = *this;
-        row.presets = columns;
-        return row;
-    }
-    constexpr KnobRow Id(int identifier) const {
-        KnobRow row = *this;
-        row.id = identifier;
-        return row;
-    }
     constexpr KnobRow Margins(int vertical, int horizontal) const {
         KnobRow row = *this;
         row.verticalMargin = vertical;
@@ -284,6 +252,8 @@ struct KnobRow {
         row.initial = position;
         return row;
     }
+    KIT_PLACE_BUILDERS(KnobRow)
+    KIT_PRESET_BUILDERS(KnobRow)
 };
 
 struct LeverRow {
@@ -299,27 +269,8 @@ struct LeverRow {
     int x330 = kSame;
     int y330 = kSame;
 
-    constexpr LeverRow Drawn(Layout layout) const {
-        LeverRow row = *this;
-        row.drawn = layout;
-        return row;
-    }
-    constexpr LeverRow At330(int ax, int ay) const {
-        LeverRow row = *this;
-        row.x330 = ax;
-        row.y330 = ay;
-        return row;
-    }
-    constexpr LeverRow Presets(const char* columns) const {
-        LeverRow row = *this;
-        row.presets = columns;
-        return row;
-    }
-    constexpr LeverRow Id(int identifier) const {
-        LeverRow row = *this;
-        row.id = identifier;
-        return row;
-    }
+    KIT_PLACE_BUILDERS(LeverRow)
+    KIT_PRESET_BUILDERS(LeverRow)
 };
 
 // Where a light's state comes from.
@@ -341,22 +292,12 @@ struct LightRow {
     int x330 = kSame;
     int y330 = kSame;
 
-    constexpr LightRow Drawn(Layout layout) const {
-        LightRow row = *this;
-        row.drawn = layout;
-        return row;
-    }
-    constexpr LightRow At330(int ax, int ay) const {
-        LightRow row = *this;
-        row.x330 = ax;
-        row.y330 = ay;
-        return row;
-    }
     constexpr LightRow NoLampTest() const {
         LightRow row = *this;
         row.lampTest = 0;
         return row;
     }
+    KIT_PLACE_BUILDERS(LightRow)
 };
 
 struct DisplayRow {
@@ -368,17 +309,7 @@ struct DisplayRow {
     int x330 = kSame;
     int y330 = kSame;
 
-    constexpr DisplayRow Drawn(Layout layout) const {
-        DisplayRow row = *this;
-        row.drawn = layout;
-        return row;
-    }
-    constexpr DisplayRow At330(int ax, int ay) const {
-        DisplayRow row = *this;
-        row.x330 = ax;
-        row.y330 = ay;
-        return row;
-    }
+    KIT_PLACE_BUILDERS(DisplayRow)
 };
 
 struct RotaryRow {
@@ -393,17 +324,7 @@ struct RotaryRow {
     int x330 = kSame;
     int y330 = kSame;
 
-    constexpr RotaryRow Drawn(Layout layout) const {
-        RotaryRow row = *this;
-        row.drawn = layout;
-        return row;
-    }
-    constexpr RotaryRow At330(int ax, int ay) const {
-        RotaryRow row = *this;
-        row.x330 = ax;
-        row.y330 = ay;
-        return row;
-    }
+    KIT_PLACE_BUILDERS(RotaryRow)
 };
 
 // The detents a lever's one-hot field covers: up to its last present detent.
@@ -477,5 +398,8 @@ constexpr char PresetAction(const char* presets, std::size_t index) {
 constexpr bool DrawnIn(Layout drawn, bool a320Layout) {
     return drawn == Layout::Both || (drawn == Layout::A320) == a320Layout;
 }
+
+#undef KIT_PLACE_BUILDERS
+#undef KIT_PRESET_BUILDERS
 
 }  // namespace kit

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "art/ArtTable.h"
-#include "panels/PanelCatalog.h"
 #include "panels/PanelLayout.h"
+#include "units/UnitCatalog.h"
 
 namespace art {
 
@@ -44,7 +44,7 @@ void ControlPictureSize(const char* name, int& width, int& height) {
 
 std::vector<EngravedLabel> ControlLabels() {
     std::vector<EngravedLabel> labels;
-    for (const panels::CatalogEntry& entry : panels::KitCatalog()) {
+    for (const panels::CatalogEntry& entry : units::CockpitCatalog()) {
         const panels::PanelPlace& place = panels::kPanelLayout[entry.number];
         const kit::PanelDescription& desc = *entry.desc;
         for (const kit::ButtonRow& row : desc.buttons)

@@ -13,24 +13,13 @@
 #include "panels/PanelCatalog.h"
 #include "shm/GenericLayout.h"
 #include "shm/SimSegment.h"
-#include "units/CDataScreen.h"
-#include "units/CEfisSwPanel.h"
-#include "units/CNavPanel.h"
 #include "units/FcuLayout.h"
 #include "units/McduLayout.h"
-#include "units/TcasPanel.h"
+#include "units/UnitCatalog.h"
 
 namespace host {
 
 namespace {
-
-// The units built on the panel kit, one line per panel side (the panel
-// catalog holds the panels of the panel library).
-const panels::CatalogEntry kUnitEntries[] = {
-    {4, &efis::kDescriptionCapt, 0}, {5, &efis::kDescriptionFo, 1},
-    {18, &efissw::kDescription, 0},  {23, &datascreen::kDescription, 0},
-    {50, &atc::kDescription, 0},
-};
 
 // Tables of the units that keep their own field rows, one line each.
 const RowTable kUnitTables[] = {
@@ -50,12 +39,7 @@ struct GenericTables {
         tables.push_back({"Program", generic::kProgramFields});
         tables.push_back({"Start-up report", rows::kStartupReport});
         tables.push_back({"Configuration", rows::kConfiguration});
-        std::vector<panels::CatalogEntry> entries(panels::KitCatalog().begin(),
-                                                  panels::KitCatalog().end());
-        entries.insert(entries.end(), std::begin(kUnitEntries), std::end(kUnitEntries));
-        std::sort(entries.begin(), entries.end(),
-                  [](const auto& a, const auto& b) { return a.number < b.number; });
-        for (const panels::CatalogEntry& entry : entries) {
+        for (const panels::CatalogEntry& entry : units::CockpitCatalog()) {
             std::vector<shm::FieldRow>& panelRows = rows.emplace_back();
             kit::AppendFieldRows(*entry.desc, entry.side, panelRows, texts);
             std::string owner = entry.desc->title;

@@ -14,8 +14,8 @@
 
 #include "host/demo/Demo.h"
 #include "panels/CKitPanel.h"
-#include "panels/PanelCatalog.h"
 #include "shm/SimSegment.h"
+#include "units/UnitCatalog.h"
 
 namespace host::demo {
 
@@ -45,7 +45,7 @@ class KitPanelsDemo final : public PanelDemo {
 
     void Start(std::uint8_t*) override {
         m_lights.clear();
-        for (const panels::CatalogEntry& entry : panels::KitCatalog()) {
+        for (const panels::CatalogEntry& entry : units::CockpitCatalog()) {
             if (HasOwnDemo(entry.number))
                 continue;
             const blocks::PanelBlocks at = CKitPanel::BlocksOf(*entry.desc, entry.side, true);
@@ -82,10 +82,10 @@ class KitPanelsDemo final : public PanelDemo {
   private:
     // Panels whose own demo writes their lights: the electrical panel, the
     // keypad panels (ECAM, light switches, ADIRS, engine start), the levers
-    // and trims, the glareshields, the radio and audio panels.
+    // and trims, the glareshields, the EFIS control, radio and audio panels.
     static bool HasOwnDemo(int number) {
-        constexpr int kOwn[] = {0,  2,  3,  6,  7,  11, 19, 21, 22, 24,
-                                25, 27, 31, 36, 37, 38, 39, 40, 41, 42};
+        constexpr int kOwn[] = {0,  2,  3,  4,  5,  6,  7,  11, 19, 21, 22,
+                                24, 25, 27, 31, 36, 37, 38, 39, 40, 41, 42};
         for (int own : kOwn) {
             if (own == number)
                 return true;
