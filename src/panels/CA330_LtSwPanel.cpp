@@ -90,9 +90,12 @@ bool CA330_LtSwPanel::Initialise(const char* folder, int x, int y, int aircraftT
     return CKitPanel::Initialise(folder, x, y);
 }
 
+// The host takes the panel over through the first byte of its output block.
+constexpr std::uint32_t kRemoteHoldOut = 0;
+
 void CA330_LtSwPanel::Update(MouseEvent* event) {
     if (const std::uint8_t* view = GetSharedMemory(); IsInitialised() && view != nullptr)
-        SetRemoteHold(ReadOutByte(view, 0) != 0);
+        SetRemoteHold(ReadOutByte(view, kRemoteHoldOut) != 0);
     CKitPanel::Update(event);
 }
 

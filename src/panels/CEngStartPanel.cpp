@@ -6,6 +6,13 @@ namespace {
 
 using namespace kit;
 
+// Output bytes: the masters (1 while up) and the mode selector's one-hot
+// bytes, from the block start.
+constexpr std::uint32_t kMasterOut = 3;  // + engine - 1
+constexpr std::uint32_t kCrankOut = 5;
+constexpr std::uint32_t kNormOut = 6;
+constexpr std::uint32_t kIgnStartOut = 7;
+
 // Columns: all-on (on request), start (written at the end of Initialise).
 constexpr PresetRow kPresets[] = {
     {.name = "ALL_ON_PRESET", .request = 6, .allOn = 1, .writeAtOnce = 1},
@@ -18,7 +25,7 @@ constexpr SwitchRow kSwitchRows[] = {
               {"EngStartSw1Up.bmp", "EngStartSw1Up.bmp", "EngStartSw1Dn.bmp"},
               110,
               35,
-              OneAt(3, 0),
+              OneAt(kMasterOut, 0),
               2}
         .At330(130, 40)
         .Presets("02"),
@@ -27,7 +34,7 @@ constexpr SwitchRow kSwitchRows[] = {
               {"EngStartSw2Up.bmp", "EngStartSw2Up.bmp", "EngStartSw2Dn.bmp"},
               270,
               35,
-              OneAt(4, 0),
+              OneAt(kMasterOut + 1, 0),
               2}
         .At330(250, 40)
         .Presets("02"),
@@ -65,10 +72,15 @@ const PanelDescription kDescription{
 
 }  // namespace engstart
 
+using engstart::kCrankOut;
+using engstart::kIgnStartOut;
+using engstart::kMasterOut;
+using engstart::kNormOut;
+
 void CEngStartPanel::WriteMode(std::uint8_t* view, int position) const {
-    OutByte(view, 5, position == kCrank ? 1 : 0);
-    OutByte(view, 6, position == kNorm ? 1 : 0);
-    OutByte(view, 7, position == kIgnStart ? 1 : 0);
+    OutByte(view, kCrankOut, position == kCrank ? 1 : 0);
+    OutByte(view, kNormOut, position == kNorm ? 1 : 0);
+    OutByte(view, kIgnStartOut, position == kIgnStart ? 1 : 0);
 }
 
 bool CEngStartPanel::InitialiseExtra(const char* /*folder*/) {
@@ -93,10 +105,10 @@ void CEngStartPanel::RefreshFromOutputs() {
     if (!IsInitialised() || view == nullptr)
         return;
     for (int i = 0; i < 2; ++i) {
-        const bool up = ReadOutByte(view, static_cast<std::uint32_t>(3 + i)) != 0;
+        const bool up = ReadOutByte(view, kMasterOut + static_cast<std::uint32_t>(i)) != 0;
         Master(i).SetPosition(up ? CSwitchClass::kUp : CSwitchClass::kDown);
     }
-    Selector().SetKnobPosition(ReadOutByte(view, 5) != 0   ? kCrank
-                               : ReadOutByte(view, 6) != 0 ? kNorm
-                                                           : kIgnStart);
+    Selector().SetKnobPosition(ReadOutByte(view, kCrankOut) != 0  ? kCrank
+                               : ReadOutByte(view, kNormOut) != 0 ? kNorm
+                                                                  : kIgnStart);
 }
