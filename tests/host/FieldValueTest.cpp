@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/FieldValue.h"
+#include "fields/FieldValue.h"
 #include "shm/SimSegment.h"
 
 namespace {

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "HostProcess.h"
-#include "host/HostRegistry.h"
+#include "fields/HostRegistry.h"
 #include "panels/ElectricalLayout.h"
 #include "shm/GenericLayout.h"
 #include "shm/SimSegment.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "host/HostRegistry.h"
+#include "fields/HostRegistry.h"
 #include "panels/ElectricalLayout.h"
 #include "shm/GenericLayout.h"
 #include "shm/SimSegment.h"

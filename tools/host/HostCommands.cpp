@@ -9,8 +9,8 @@
 #include <iostream>
 #include <sstream>
 
+#include "fields/FieldValue.h"
 #include "host/DirectSegment.h"
-#include "host/FieldValue.h"
 #include "host/McduPage.h"
 #include "shm/SimSegment.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "host/HostRegistry.h"
+#include "fields/HostRegistry.h"
 
 namespace host {
 

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "fields/FieldValue.h"
 #include "host/DirectSegment.h"
-#include "host/FieldValue.h"
 #include "host/HostCommands.h"
 #include "shm/GenericLayout.h"
 

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string>
 
-#include "host/HostRegistry.h"
+#include "fields/HostRegistry.h"
 
 namespace host {
 

@@ -6,8 +6,8 @@
 #include <iterator>
 #include <string>
 #include <vector>
-#include "host/HostRegistry.h"
-#include "host/StartupRows.h"
+#include "fields/HostRegistry.h"
+#include "fields/StartupRows.h"
 
 #include "panels/KitFields.h"
 #include "panels/PanelCatalog.h"

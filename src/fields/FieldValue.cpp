@@ -1,4 +1,4 @@
-#include "host/FieldValue.h"
+#include "fields/FieldValue.h"
 
 #include <charconv>
 #include <cmath>

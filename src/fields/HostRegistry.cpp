@@ -1,4 +1,4 @@
-#include "host/HostRegistry.h"
+#include "fields/HostRegistry.h"
 
 #include <algorithm>
 #include <cctype>
