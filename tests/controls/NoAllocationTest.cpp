@@ -2,9 +2,6 @@
 // call of the global operator new while a scope is being watched.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <string>
 
 #include "ControlTestSupport.h"
@@ -17,40 +14,8 @@
 #include "controls/CPanelDisplay.h"
 #include "controls/CRotaryKnobClass.h"
 #include "controls/CSwitchClass.h"
+#include "support/AllocationCounter.h"
 #include "support/TestSupport.h"
-
-namespace {
-std::atomic<bool> g_watching{false};
-std::atomic<long> g_allocations{0};
-
-void* Allocate(std::size_t size) {
-    if (g_watching.load(std::memory_order_relaxed))
-        g_allocations.fetch_add(1, std::memory_order_relaxed);
-    void* p = std::malloc(size == 0 ? 1 : size);
-    if (p == nullptr)
-        throw std::bad_alloc();
-    return p;
-}
-}  // namespace
-
-void* operator new(std::size_t size) {
-    return Allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return Allocate(size);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 TEST(Controls, NothingIsAllocatedAfterInitialise) {
     testsupport::TempDir dir;
@@ -136,15 +101,12 @@ TEST(Controls, NothingIsAllocatedAfterInitialise) {
     char flags[2];
 
     // The counter itself works.
-    g_allocations = 0;
-    g_watching = true;
+    testsupport::StartCountingAllocations();
     std::string probe(100, 'x');
-    g_watching = false;
-    ASSERT_EQ(g_allocations.load(), 1);
+    ASSERT_EQ(testsupport::StopCountingAllocations(), 1);
     EXPECT_EQ(probe.size(), 100u);
 
-    g_allocations = 0;
-    g_watching = true;
+    testsupport::StartCountingAllocations();
     for (int cycle = 0; cycle < 200; ++cycle) {
         MouseEvent e;
         e.code = codes[cycle % 16];
@@ -178,6 +140,5 @@ TEST(Controls, NothingIsAllocatedAfterInitialise) {
         lever.Draw(&dc);
         light.DrawIfVisible(true, &dc);
     }
-    g_watching = false;
-    EXPECT_EQ(g_allocations.load(), 0);
+    EXPECT_EQ(testsupport::StopCountingAllocations(), 0);
 }
