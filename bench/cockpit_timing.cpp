@@ -4,14 +4,17 @@
 // on segments of its own, under whatever Qt platform is chosen (run it under
 // Xvfb with QT_QPA_PLATFORM=xcb for the figures of a real window), and prints:
 //   - the start-up time to the success byte and the resident memory after it;
-//   - per wait mode (busy, LowCpuWait): the loop's period error
-//     |measured period - 50 ms|, the callback time per iteration with the
-//     electrical panel in view, the paint time, and the CPU time per second;
+//   - per view (the default view of the overhead, or the whole cockpit in one
+//     window), per wait mode (busy, LowCpuWait) and with the round robin or
+//     UpdateAllVisible: the loop's period error |measured period - 50 ms|, the
+//     callback time per iteration, the paint time, and the CPU time per second;
 //   - the indication latency: a second thread plays the host and, at random
 //     moments, toggles a light byte of electrical button 0; the window side
 //     finds the paint after which the button's pixels in the off-screen
 //     picture have changed. Once with the round robin, once with
-//     UpdateAllVisible.
+//     UpdateAllVisible, in each view;
+//   - on request, a long run of the whole cockpit whose resident memory is
+//     read once a minute, to show that it does not grow.
 // Every figure is taken after the panels have started (frame 20) and settled.
 // The sample buffers are sized before each run, so nothing is allocated on the
 // timed path.
@@ -57,11 +60,15 @@ constexpr double kPeriodMs = 1000.0 / kRate;
 constexpr int kFirstMeasuredFrame = 60;
 constexpr int kWindowWidth = 1100;
 constexpr int kWindowHeight = 740;
+// Room around the picture in a window that shows all of it (the frame at the
+// top-left corner and the border).
+constexpr int kWholeMargin = 20;
 // The part of the cockpit in view: the overhead with the electrical panel.
 constexpr int kViewX = 605;
 constexpr int kViewY = 5;
-// How long the host waits for a toggled light to show before it gives up.
-constexpr std::int64_t kShowTimeoutNs = 3'000'000'000;
+// How long the host waits for a toggled light to show before it gives up
+// (a round robin over the whole cockpit takes about 2.5 s).
+constexpr std::int64_t kShowTimeoutNs = 6'000'000'000;
 // Host pauses between toggles: random in this range, milliseconds.
 constexpr int kMinPauseMs = 20;
 constexpr int kMaxPauseMs = 300;
@@ -70,29 +77,41 @@ constexpr double kMsPerNs = 1e-6;
 // The targets the figures are held against.
 constexpr double kPeriodErrorP99TargetMs = 0.1;
 constexpr double kCallbackP99TargetMs = 2.0;
+constexpr double kCallbackMaxTargetMs = 25.0;
 constexpr double kLowCpuTargetPercent = 5.0;
-constexpr double kLatencyP99TargetMs = 100.0;
-constexpr double kResidentTargetMb = 200.0;
+constexpr double kResidentTargetMb = 150.0;
+// Resident memory may move by this much over a long run without "growing"
+// (the allocator's own bookkeeping).
+constexpr double kResidentDriftMb = 2.0;
 
 const char kHelp[] =
-    "Usage: cockpit_timing [--seconds N] [--mode busy|lowcpu|both] [--art DIR]\n"
+    "Usage: cockpit_timing [--seconds N] [--mode busy|lowcpu|both]\n"
+    "                      [--view default|whole|both] [--soak MINUTES] [--art DIR]\n"
     "\n"
     "Runs the cockpit window in this process and prints its timing figures: the\n"
     "start-up time and resident memory, the real-time loop's period error, callback\n"
-    "time and CPU use in each wait mode, and the indication latency from a host\n"
-    "write of a light byte to the changed pixels, with the round robin and with\n"
-    "UpdateAllVisible. Each run lasts N seconds after the panels have started.\n"
+    "time and CPU use in each wait mode with the round robin and with\n"
+    "UpdateAllVisible, and the indication latency from a host write of a light\n"
+    "byte to the changed pixels, in the default view and with the whole cockpit\n"
+    "in one window. Each run lasts N seconds after the panels have started. A\n"
+    "table of every run follows, in Markdown.\n"
     "\n"
     "Options:\n"
     "  --seconds N  measured seconds per run (default 30)\n"
     "  --mode M     wait modes to measure: busy, lowcpu or both (default both);\n"
     "               the latency runs use busy unless M is lowcpu\n"
+    "  --view V     default (1100 x 740 at the electrical panel), whole (a window\n"
+    "               as large as the picture) or both (default both)\n"
+    "  --soak M     after the runs, run the whole cockpit for M minutes with\n"
+    "               UpdateAllVisible and read the resident memory each minute\n"
+    "               (default 0: no long run)\n"
     "  --art DIR    a cockpit art folder with Skylid.ini (default: skylid-art\n"
     "               writes the default art into a temporary folder)\n"
     "  --help       this text\n"
     "\n"
-    "For the figures of a real window run it on an X server, e.g.\n"
-    "  QT_QPA_PLATFORM=xcb xvfb-run -a cockpit_timing\n";
+    "For the figures of a real window run it on an X server whose screen holds\n"
+    "the whole picture, e.g.\n"
+    "  QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 2800x4000x24' cockpit_timing\n";
 
 std::int64_t NowNs() {
     return kx::SteadyClock::Instance().NowNs();
@@ -170,6 +189,8 @@ class Samples {
             ++m_dropped;
     }
     std::size_t Count() const { return m_values.size(); }
+    std::size_t Capacity() const { return m_values.capacity(); }
+    double At(std::size_t index) const { return m_values[index]; }
     std::size_t Dropped() const { return m_dropped; }
 
     // Nearest-rank percentiles over a sorted copy.
@@ -317,14 +338,16 @@ class TimedDialog : public CSkylidDlg {
 // have been measured.
 class RunProbe : public IIterationObserver {
   public:
-    RunProbe(TimedDialog& dialog, int iterations, LightToggler* host, int maxToggles)
+    RunProbe(TimedDialog& dialog, int iterations, LightToggler* host, int maxToggles,
+             int residentSamples)
         : m_dialog(dialog),
           m_iterations(iterations),
           m_host(host),
           m_periodError(iterations),
           m_callback(iterations),
           m_paint(2 * iterations),
-          m_latency(host != nullptr ? maxToggles : 0) {
+          m_latency(host != nullptr ? maxToggles : 0),
+          m_resident(static_cast<std::size_t>(residentSamples)) {
         const CRect button = dialog.Manager().m_electrical.Button(0).GetRect();
         const QImage& picture = dialog.Picture();
         m_button = CRect(std::max(0, button.left), std::max(0, button.top),
@@ -348,7 +371,12 @@ class RunProbe : public IIterationObserver {
         }
         m_periodError.Add(std::fabs(periodSeconds * 1000.0 - kPeriodMs));
         m_callback.Add(callbackSeconds * 1000.0);
-        if (++m_measured >= m_iterations) {
+        ++m_measured;
+        // A long run reads its resident memory once a minute (outside the
+        // callback, whose time is already taken).
+        if (m_resident.Capacity() > 0 && m_measured % (kRate * 60) == 0)
+            m_resident.Add(StatusMegabytes("VmRSS"));
+        if (m_measured >= m_iterations) {
             m_endNs = startTicks;
             m_endCpu = CpuSeconds();
             m_done = true;
@@ -383,6 +411,7 @@ class RunProbe : public IIterationObserver {
     const Samples& Callback() const { return m_callback; }
     const Samples& Paint() const { return m_paint; }
     const Samples& Latency() const { return m_latency; }
+    const Samples& Resident() const { return m_resident; }
     int UnexplainedChanges() const { return m_unexplainedChanges; }
 
   private:
@@ -410,6 +439,7 @@ class RunProbe : public IIterationObserver {
     Samples m_callback;
     Samples m_paint;
     Samples m_latency;
+    Samples m_resident;
     bool m_started = false;
     bool m_done = false;
     int m_measured = 0;
@@ -436,26 +466,49 @@ struct RunPlan {
     bool lowCpuWait;
     bool updateAllVisible;
     bool playHost;
+    bool whole;       // the whole cockpit in one window
+    int soakMinutes;  // a long run: its length instead of --seconds
 };
 
-// The figures the summary holds against the targets.
-struct Results {
-    double startupMs = -1.0;
-    double fromApplicationMs = -1.0;
-    double residentMb = -1.0;
-    double busyPeriodP99 = -1.0;
-    double lowCpuPeriodP99 = -1.0;
-    double callbackP99 = -1.0;
-    double lowCpuPercent = -1.0;
-    double latencyP99 = -1.0;
+// What a run measured, for the table and the targets.
+struct RunRecord {
+    RunPlan plan{};
+    int visible = 0;
+    int windowWidth = 0;
+    int windowHeight = 0;
+    double startupMs = 0.0;
+    double residentMb = 0.0;  // once the window is shown and painted
+    Samples::Summary period;
+    Samples::Summary callback;
+    Samples::Summary paint;
+    Samples::Summary latency;
+    double cpuPercent = 0.0;
+    int periodOverruns = 0;
+    bool latencyTrustworthy = true;
+    std::vector<double> residentByMinute;  // long runs only
 };
 
 struct Options {
     int seconds = 30;
     bool busy = true;
     bool lowCpu = true;
+    bool defaultView = true;
+    bool wholeView = true;
+    int soakMinutes = 0;
     std::string art;
 };
+
+// The value of a numeric option within [low, high]; false (with a message) if not.
+bool ParseCount(const char* option, const char* text, int low, int high, int& out) {
+    char* end = nullptr;
+    const long value = std::strtol(text, &end, 10);
+    if (*end != '\0' || end == text || value < low || value > high) {
+        std::fprintf(stderr, "cockpit_timing: %s takes %d to %d\n", option, low, high);
+        return false;
+    }
+    out = static_cast<int>(value);
+    return true;
+}
 
 bool ParseOptions(int argc, char** argv, Options& options, bool& help) {
     for (int i = 1; i < argc; ++i) {
@@ -465,19 +518,25 @@ bool ParseOptions(int argc, char** argv, Options& options, bool& help) {
             return true;
         }
         if (arg == "--seconds" && i + 1 < argc) {
-            char* end = nullptr;
-            const long value = std::strtol(argv[++i], &end, 10);
-            if (*end != '\0' || value < 1 || value > 3600) {
-                std::fprintf(stderr, "cockpit_timing: --seconds takes 1 to 3600\n");
+            if (!ParseCount("--seconds", argv[++i], 1, 3600, options.seconds))
                 return false;
-            }
-            options.seconds = static_cast<int>(value);
+        } else if (arg == "--soak" && i + 1 < argc) {
+            if (!ParseCount("--soak", argv[++i], 0, 600, options.soakMinutes))
+                return false;
         } else if (arg == "--mode" && i + 1 < argc) {
             const std::string mode = argv[++i];
             options.busy = mode == "busy" || mode == "both";
             options.lowCpu = mode == "lowcpu" || mode == "both";
             if (!options.busy && !options.lowCpu) {
                 std::fprintf(stderr, "cockpit_timing: --mode takes busy, lowcpu or both\n");
+                return false;
+            }
+        } else if (arg == "--view" && i + 1 < argc) {
+            const std::string view = argv[++i];
+            options.defaultView = view == "default" || view == "both";
+            options.wholeView = view == "whole" || view == "both";
+            if (!options.defaultView && !options.wholeView) {
+                std::fprintf(stderr, "cockpit_timing: --view takes default, whole or both\n");
                 return false;
             }
         } else if (arg == "--art" && i + 1 < argc) {
@@ -557,19 +616,10 @@ void PrintSummary(const char* what, const Samples& samples, const char* unit) {
         std::printf("  %-22s %zu more samples did not fit the buffer\n", "", samples.Dropped());
 }
 
-void PrintTarget(const char* what, double value, double limit, const char* unit) {
-    if (value < 0.0) {
-        std::printf("  %-46s not measured\n", what);
-        return;
-    }
-    std::printf("  %-46s %9.3f %-4s (target < %g %s)  %s\n", what, value, unit, limit, unit,
-                value < limit ? "met" : "MISSED");
-}
-
 // One run of the window: start-up, show, the real-time loop for the measured
-// iterations, then the figures. The first run also gives the start-up figures.
+// iterations, then the figures.
 bool RunWindow(const RunPlan& plan, const fs::path& ini, const std::string& segment, int seconds,
-               Results& results, bool firstRun, std::int64_t applicationStartNs) {
+               RunRecord& record, bool firstRun, std::int64_t applicationStartNs) {
     DialogOptions options;
     options.iniFile = ini.string();
     options.genericSegment = segment;
@@ -587,6 +637,10 @@ bool RunWindow(const RunPlan& plan, const fs::path& ini, const std::string& segm
         std::fprintf(stderr, "cockpit_timing: start-up failed: %s\n", dialog.GetErrorText());
         return false;
     }
+    if (plan.whole) {
+        const CSize picture = dialog.GetPictureSize();
+        dialog.resize(picture.cx + kWholeMargin, picture.cy + kWholeMargin);
+    }
     dialog.show();
     const bool shown = WaitFor(
         [&] {
@@ -598,35 +652,39 @@ bool RunWindow(const RunPlan& plan, const fs::path& ini, const std::string& segm
         std::fprintf(stderr, "cockpit_timing: the window was never shown and painted\n");
         return false;
     }
-    const double startupMs = static_cast<double>(initialiseEnd - initialiseStart) * kMsPerNs;
+    record.plan = plan;
+    record.startupMs = static_cast<double>(initialiseEnd - initialiseStart) * kMsPerNs;
+    record.residentMb = StatusMegabytes("VmRSS");
+    record.windowWidth = dialog.width();
+    record.windowHeight = dialog.height();
     if (firstRun) {
-        results.startupMs = startupMs;
-        results.fromApplicationMs =
-            static_cast<double>(initialiseEnd - applicationStartNs) * kMsPerNs;
-        results.residentMb = StatusMegabytes("VmRSS");
         std::printf(
             "start-up: InitialiseDialog to the success byte %.1f ms, of which %.1f ms "
             "are %d pauses of the start-up report; from the application's set-up "
             "%.1f ms\n",
-            results.startupMs, reportClock.SleptMs(), reportClock.Pauses(),
-            results.fromApplicationMs);
+            record.startupMs, reportClock.SleptMs(), reportClock.Pauses(),
+            static_cast<double>(initialiseEnd - applicationStartNs) * kMsPerNs);
         std::printf("resident memory after start-up (window shown): %.1f MB\n\n",
-                    results.residentMb);
+                    record.residentMb);
     }
 
     const CPoint scroll = dialog.GetScroll();
-    dialog.ScrollBy(kViewX - scroll.x, kViewY - scroll.y);
+    if (plan.whole)
+        dialog.ScrollBy(-scroll.x, -scroll.y);
+    else
+        dialog.ScrollBy(kViewX - scroll.x, kViewY - scroll.y);
 
-    const int iterations = seconds * kRate;
+    const int runSeconds = plan.soakMinutes > 0 ? plan.soakMinutes * 60 : seconds;
+    const int iterations = runSeconds * kRate;
     // At most one toggle per shortest host pause.
-    const int maxToggles = seconds * 1000 / kMinPauseMs + 2;
+    const int maxToggles = runSeconds * 1000 / kMinPauseMs + 2;
     std::unique_ptr<LightToggler> host;
     if (plan.playHost) {
         host = std::make_unique<LightToggler>(
             dialog.Segment(), static_cast<std::size_t>(maxToggles), static_cast<unsigned>(NowNs()));
         host->Start();
     }
-    RunProbe probe(dialog, iterations, host.get(), maxToggles);
+    RunProbe probe(dialog, iterations, host.get(), maxToggles, plan.soakMinutes + 1);
     dialog.SetProbe(&probe);
     dialog.Loop()->SetObserver(&probe);
     const std::string load = LoadAverage();
@@ -635,48 +693,132 @@ bool RunWindow(const RunPlan& plan, const fs::path& ini, const std::string& segm
     if (host)
         host->Stop();
 
-    const int visible = dialog.Manager().GetVisibleCount();
-    std::printf("%s (%s, %s, %d panels in view, start-up %.1f ms)\n", plan.title,
+    record.visible = dialog.Manager().GetVisibleCount();
+    std::printf("%s (%s, %s, %s %d x %d, %d panels in view, start-up %.1f ms)\n", plan.title,
                 plan.lowCpuWait ? "LowCpuWait" : "busy wait",
-                plan.updateAllVisible ? "UpdateAllVisible" : "round robin", visible, startupMs);
+                plan.updateAllVisible ? "UpdateAllVisible" : "round robin",
+                plan.whole ? "whole cockpit" : "default view", record.windowWidth,
+                record.windowHeight, record.visible, record.startupMs);
     if (!probe.Completed()) {
         std::fprintf(stderr, "cockpit_timing: the loop ended before the run was complete\n");
         return false;
     }
     std::printf("  load average before: %s; after: %s\n", load.c_str(), LoadAverage().c_str());
-    const RTStatistics& stats = dialog.LastStatistics();
+    record.period = probe.PeriodError().Summarise();
+    record.callback = probe.Callback().Summarise();
+    record.paint = probe.Paint().Summarise();
+    record.cpuPercent = 100.0 * probe.CpuSecondsUsed() / probe.WallSeconds();
+    record.periodOverruns = dialog.LastStatistics().periodOverruns;
+    PrintSummary("period error", probe.PeriodError(), "ms");
+    PrintSummary("callback time", probe.Callback(), "ms");
+    PrintSummary("paint time", probe.Paint(), "ms");
+    std::printf("  %-22s %.1f %% of a core (%.2f s CPU in %.2f s)\n", "CPU time", record.cpuPercent,
+                probe.CpuSecondsUsed(), probe.WallSeconds());
+    std::printf("  %-22s period %d, execution %d\n", "overruns", record.periodOverruns,
+                dialog.LastStatistics().executionOverruns);
     if (plan.playHost) {
         PrintSummary("indication latency", probe.Latency(), "ms");
+        record.latency = probe.Latency().Summarise();
         // The last toggle may still be on its way when the run ends.
         std::printf("  toggles %u, shown %zu%s%s\n", host->Toggles(), probe.Latency().Count(),
-                    host->TimedOut() ? "; a toggle was NOT shown within 3 s" : "",
+                    host->TimedOut() ? "; a toggle was NOT shown within 6 s" : "",
                     probe.UnexplainedChanges() > 0 ? "; the button changed without a toggle" : "");
-        if (host->TimedOut() || probe.UnexplainedChanges() > 0)
+        record.latencyTrustworthy = !host->TimedOut() && probe.UnexplainedChanges() == 0;
+        if (!record.latencyTrustworthy)
             std::printf("  the latency figures are not trustworthy\n");
-        const double p99 = probe.Latency().Summarise().p99;
-        if (plan.updateAllVisible)
-            results.latencyP99 = host->TimedOut() ? 1e9 : p99;
-    } else {
-        const Samples::Summary period = probe.PeriodError().Summarise();
-        const Samples::Summary callback = probe.Callback().Summarise();
-        const double cpuPercent = 100.0 * probe.CpuSecondsUsed() / probe.WallSeconds();
-        PrintSummary("period error", probe.PeriodError(), "ms");
-        PrintSummary("callback time", probe.Callback(), "ms");
-        PrintSummary("paint time", probe.Paint(), "ms");
-        std::printf("  %-22s %.1f %% of a core (%.2f s CPU in %.2f s)\n", "CPU time", cpuPercent,
-                    probe.CpuSecondsUsed(), probe.WallSeconds());
-        std::printf("  %-22s period %d, execution %d\n", "overruns", stats.periodOverruns,
-                    stats.executionOverruns);
-        if (plan.lowCpuWait) {
-            results.lowCpuPeriodP99 = period.p99;
-            results.lowCpuPercent = cpuPercent;
-        } else {
-            results.busyPeriodP99 = period.p99;
-        }
-        results.callbackP99 = std::max(results.callbackP99, callback.p99);
+    }
+    for (std::size_t i = 0; i < probe.Resident().Count(); ++i) {
+        record.residentByMinute.push_back(probe.Resident().At(i));
+        std::printf("  resident memory after minute %zu: %.1f MB\n", i + 1, probe.Resident().At(i));
     }
     std::printf("\n");
     return true;
+}
+
+std::string Triple(const Samples::Summary& s, int decimals) {
+    char text[96];
+    std::snprintf(text, sizeof text, "%.*f / %.*f / %.*f", decimals, s.median, decimals, s.p99,
+                  decimals, s.max);
+    return text;
+}
+
+// Every run as one row of a Markdown table.
+void PrintTable(const std::vector<RunRecord>& records) {
+    std::printf(
+        "| view | wait | update | panels in view | period error p99 / max (ms) | callback "
+        "median / p99 / max (ms) | paint median / p99 / max (ms) | CPU (%% of a core) | "
+        "indication latency median / p99 / max (ms) | start-up (ms) | resident when shown "
+        "(MB) |\n");
+    std::printf("|---|---|---|---|---|---|---|---|---|---|---|\n");
+    for (const RunRecord& r : records) {
+        char period[64];
+        std::snprintf(period, sizeof period, "%.3f / %.3f", r.period.p99, r.period.max);
+        const std::string latency =
+            r.plan.playHost ? Triple(r.latency, 1) + " (" + std::to_string(r.latency.count) +
+                                  " toggles)" + (r.latencyTrustworthy ? "" : " untrustworthy")
+                            : std::string("-");
+        std::printf("| %s%s | %s | %s | %d | %s | %s | %s | %.1f | %s | %.0f | %.1f |\n",
+                    r.plan.whole ? "whole cockpit" : "default view",
+                    r.plan.soakMinutes > 0 ? " (long run)" : "",
+                    r.plan.lowCpuWait ? "LowCpuWait" : "busy",
+                    r.plan.updateAllVisible ? "UpdateAllVisible" : "round robin", r.visible, period,
+                    Triple(r.callback, 3).c_str(), Triple(r.paint, 2).c_str(), r.cpuPercent,
+                    latency.c_str(), r.startupMs, r.residentMb);
+    }
+}
+
+void PrintTarget(const char* what, double value, double limit, const char* unit, bool atMost) {
+    const bool met = atMost ? value <= limit : value < limit;
+    std::printf("  %-58s %9.3f %-3s (target %s %.3g %s)  %s\n", what, value, unit,
+                atMost ? "<=" : "<", limit, unit, met ? "met" : "MISSED");
+}
+
+// The targets, for every run they concern.
+void PrintTargets(const std::vector<RunRecord>& records) {
+    std::printf("targets:\n");
+    for (const RunRecord& r : records) {
+        char what[160];
+        const char* view = r.plan.whole ? "whole" : "default";
+        const char* update = r.plan.updateAllVisible ? "all visible" : "round robin";
+        const char* wait = r.plan.lowCpuWait ? "low-CPU" : "busy";
+        std::snprintf(what, sizeof what, "callback p99, %s view, %s, %s", view, wait, update);
+        PrintTarget(what, r.callback.p99, kCallbackP99TargetMs, "ms", false);
+        std::snprintf(what, sizeof what, "callback max, %s view, %s, %s", view, wait, update);
+        PrintTarget(what, r.callback.max, kCallbackMaxTargetMs, "ms", false);
+        if (!r.plan.playHost && r.plan.soakMinutes == 0) {
+            std::snprintf(what, sizeof what, "period error p99, %s view, %s, %s", view, wait,
+                          update);
+            PrintTarget(what, r.period.p99, kPeriodErrorP99TargetMs, "ms", false);
+            // The low-CPU target is the default view's; a whole-cockpit window
+            // spends its CPU on painting, which is reported, not held to it.
+            if (r.plan.lowCpuWait && !r.plan.whole) {
+                std::snprintf(what, sizeof what, "CPU, %s view, low-CPU, %s", view, update);
+                PrintTarget(what, r.cpuPercent, kLowCpuTargetPercent, "%", false);
+            }
+        }
+        if (r.plan.playHost && r.plan.updateAllVisible) {
+            // One period for the panel's update, one paint to show it.
+            std::snprintf(what, sizeof what, "latency p99, %s view, all visible (period + paint)",
+                          view);
+            PrintTarget(what, r.latencyTrustworthy ? r.latency.p99 : 1e9, kPeriodMs + r.paint.p99,
+                        "ms", true);
+        }
+        // Only the first run starts in a fresh process.
+        if (&r == &records.front()) {
+            std::snprintf(what, sizeof what, "resident after start-up, %s view", view);
+            PrintTarget(what, r.residentMb, kResidentTargetMb, "MB", false);
+        }
+        if (!r.residentByMinute.empty()) {
+            const double first = r.residentByMinute.front();
+            const double last = r.residentByMinute.back();
+            std::snprintf(what, sizeof what, "resident after %zu minutes",
+                          r.residentByMinute.size());
+            PrintTarget(what, last, kResidentTargetMb, "MB", false);
+            std::snprintf(what, sizeof what, "resident growth from minute 1 to minute %zu",
+                          r.residentByMinute.size());
+            PrintTarget(what, last - first, kResidentDriftMb, "MB", true);
+        }
+    }
 }
 
 }  // namespace
@@ -708,31 +850,40 @@ int main(int argc, char** argv) {
     }
 
     std::vector<RunPlan> plans;
-    if (options.busy)
-        plans.push_back({"loop, busy wait", false, false, false});
-    if (options.lowCpu)
-        plans.push_back({"loop, low-CPU wait", true, false, false});
     const bool latencyLowCpu = !options.busy;
-    plans.push_back({"indication latency, round robin", latencyLowCpu, false, true});
-    plans.push_back({"indication latency, UpdateAllVisible", latencyLowCpu, true, true});
+    for (const bool whole : {false, true}) {
+        if (whole ? !options.wholeView : !options.defaultView)
+            continue;
+        for (const bool all : {false, true}) {
+            if (options.busy)
+                plans.push_back({"loop, busy wait", false, all, false, whole, 0});
+            if (options.lowCpu)
+                plans.push_back({"loop, low-CPU wait", true, all, false, whole, 0});
+        }
+        plans.push_back({"indication latency", latencyLowCpu, false, true, whole, 0});
+        plans.push_back({"indication latency", latencyLowCpu, true, true, whole, 0});
+    }
+    if (options.soakMinutes > 0)
+        plans.push_back({"long run", latencyLowCpu, true, false, true, options.soakMinutes});
 
     const std::int64_t applicationStart = NowNs();
     QApplication application(argc, argv);
     std::printf(
-        "cockpit_timing: platform %s, %d s per run at %d Hz, window %d x %d at (%d, %d), "
-        "%u CPUs\n",
+        "cockpit_timing: platform %s, %d s per run at %d Hz, default view %d x %d at "
+        "(%d, %d), %u CPUs\n",
         QGuiApplication::platformName().toLocal8Bit().constData(), options.seconds, kRate,
         kWindowWidth, kWindowHeight, kViewX, kViewY, std::thread::hardware_concurrency());
     std::printf("art: %s\n\n", art.c_str());
 
-    Results results;
+    std::vector<RunRecord> records(plans.size());
     bool ok = true;
     for (std::size_t i = 0; i < plans.size() && ok; ++i) {
         const fs::path ini = work / ("run" + std::to_string(i) + ".ini");
         const std::string segment =
             "CockpitTiming_" + std::to_string(::getpid()) + "_" + std::to_string(i);
         ok = WriteIniVariant(art / "Skylid.ini", ini, plans[i]) &&
-             RunWindow(plans[i], ini, segment, options.seconds, results, i == 0, applicationStart);
+             RunWindow(plans[i], ini, segment, options.seconds, records[i], i == 0,
+                       applicationStart);
     }
     const double peakMb = StatusMegabytes("VmHWM");
     fs::remove_all(work);
@@ -740,15 +891,8 @@ int main(int argc, char** argv) {
         return 1;
 
     std::printf("peak resident memory over all runs: %.1f MB\n\n", peakMb);
-    std::printf("targets:\n");
-    PrintTarget("period error p99, busy wait", results.busyPeriodP99, kPeriodErrorP99TargetMs,
-                "ms");
-    PrintTarget("period error p99, LowCpuWait", results.lowCpuPeriodP99, kPeriodErrorP99TargetMs,
-                "ms");
-    PrintTarget("callback time p99", results.callbackP99, kCallbackP99TargetMs, "ms");
-    PrintTarget("CPU time, LowCpuWait", results.lowCpuPercent, kLowCpuTargetPercent, "%");
-    PrintTarget("indication latency p99, UpdateAllVisible", results.latencyP99, kLatencyP99TargetMs,
-                "ms");
-    PrintTarget("resident memory after start-up", results.residentMb, kResidentTargetMb, "MB");
+    PrintTable(records);
+    std::printf("\n");
+    PrintTargets(records);
     return 0;
 }
