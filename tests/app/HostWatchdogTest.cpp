@@ -45,18 +45,3 @@ TEST(HostWatchdog, ACounterStillForTwoSecondsIsSilentUntilItMoves) {
     clock.Advance(1999 * kMs);
     EXPECT_FALSE(watchdog.Observe(3));
 }
-
-TEST(HostWatchdog, SwitchedOffItNeverWarns) {
-    kx::FakeClock clock;
-    HostWatchdog watchdog(clock);
-    watchdog.Observe(1);
-    clock.Advance(3000 * kMs);
-    EXPECT_TRUE(watchdog.Observe(1));
-    watchdog.SetEnabled(false);
-    EXPECT_FALSE(watchdog.IsSilent());
-    for (int i = 0; i < 3; ++i) {
-        clock.Advance(3000 * kMs);
-        EXPECT_FALSE(watchdog.Observe(1));
-        EXPECT_FALSE(watchdog.IsSilent());
-    }
-}
