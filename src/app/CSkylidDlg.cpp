@@ -15,6 +15,7 @@
 #include "platform/CBitmapFile.h"
 #include "platform/KxSystem.h"
 #include "shm/GenericLayout.h"
+#include "units/FcuLayout.h"
 #include "util/KxText.h"
 
 #include <cstdio>
@@ -48,6 +49,7 @@ CSkylidDlg::CSkylidDlg(const DialogOptions& options)
     setFocusPolicy(Qt::StrongFocus);
     resize(1120, 742);
     kx::StrCopy(m_errorText, kInitialisationOk);
+    m_watchdog.SetEnabled(options.hostWatchdog);
 }
 
 CSkylidDlg::~CSkylidDlg() {
@@ -77,6 +79,8 @@ void CSkylidDlg::ShowWaitingHint(bool waiting) {
     std::string title = m_caption;
     if (waiting)
         title += "  - click in the window to start";
+    if (m_watchdog.IsSilent())
+        title += kHostSilentCaption;
     setWindowTitle(QString::fromStdString(title));
 }
 
@@ -228,6 +232,8 @@ void CSkylidDlg::ReadViewOptions() {
         m_manager.SetUpdateAllVisible(flag);
     if (ini.GetBool("OPTIONS", "McduRefresh", flag))
         m_mcduRefreshOption = flag;
+    if (ini.GetBool("OPTIONS", "HostWatchdog", flag))
+        m_watchdog.SetEnabled(m_options.hostWatchdog && flag);
     ini.CloseFile();
 }
 
@@ -279,6 +285,7 @@ void CSkylidDlg::StartRealTime() {
     m_loop->GetStatistics(m_statistics);
     m_haveStatistics = true;
     m_loop.reset();
+    m_watchdog.Reset();
 }
 
 void CSkylidDlg::FrameUpdate() {
@@ -287,6 +294,8 @@ void CSkylidDlg::FrameUpdate() {
     ++m_frameCounter;
     generic::kFrameCounter.Write(m_generic, m_frameCounter);
     CBaseCockpitControl::SetIteration(m_frameCounter);
+    if (m_watchdog.Observe(fcu::kHostTime.Read(m_generic)))
+        ShowWaitingHint(false);
     if (m_firstFrame) {
         m_firstFrame = false;
         return;
@@ -570,4 +579,10 @@ void CSkylidDlg::paintEvent(QPaintEvent*) {
     painter.fillRect(QRect(0, 0, kFrameWidth, kFrameHeight), Qt::black);
     painter.drawImage(QPoint(m_origin.x, m_origin.y), m_picture,
                       QRect(m_scroll.x, m_scroll.y, m_picture.width(), m_picture.height()));
+    if (m_watchdog.IsSilent()) {
+        const QRect band(m_origin.x, m_origin.y, width() - m_origin.x, kHostSilentBannerHeight);
+        painter.fillRect(band, QColor(160, 0, 0));
+        painter.setPen(Qt::white);
+        painter.drawText(band, Qt::AlignCenter, QString::fromLatin1(kHostSilentBanner));
+    }
 }

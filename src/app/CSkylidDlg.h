@@ -16,6 +16,7 @@
 #include <string>
 
 #include "app/CA320Cockpit.h"
+#include "app/HostWatchdog.h"
 #include "app/QtMessagePump.h"
 #include "app/RTLoop.h"
 #include "controls/Kx_Remember.h"
@@ -33,6 +34,9 @@ struct DialogOptions {
     std::string genericSegment = Gensim_Shm::kName;
     std::string trainingSegment = CTrnShm::kName;
     kx::IClock* clock = nullptr;  // the steady clock when null
+    // Warn when the host's time counter stands still (off: --no-host-watchdog;
+    // HostWatchdog = 0 in the initialisation file switches it off too).
+    bool hostWatchdog = true;
 };
 
 class CSkylidDlg : public QWidget, public IFrameOwner {
@@ -44,6 +48,12 @@ class CSkylidDlg : public QWidget, public IFrameOwner {
     static constexpr int kFrameWidth = 12;
     static constexpr int kFrameHeight = 16;
     static constexpr int kBorderHeight = 1;
+    // Added to the caption, and shown over the picture, while the host's time
+    // counter stands still.
+    static constexpr const char* kHostSilentCaption = " - host not responding";
+    static constexpr const char* kHostSilentBanner =
+        "HOST NOT RESPONDING - its time counter has not moved for 2 seconds";
+    static constexpr int kHostSilentBannerHeight = 24;
 
     explicit CSkylidDlg(const DialogOptions& options);
     ~CSkylidDlg() override;
@@ -160,4 +170,5 @@ class CSkylidDlg : public QWidget, public IFrameOwner {
 
     bool m_haveStatistics = false;
     RTStatistics m_statistics{};
+    HostWatchdog m_watchdog{m_clock};
 };

@@ -17,7 +17,7 @@
 namespace {
 
 const char kHelp[] =
-    "Usage: skylid [--ini PATH] [--stats] [--segment NAME]\n"
+    "Usage: skylid [--ini PATH] [--stats] [--segment NAME] [--no-host-watchdog]\n"
     "\n"
     "The cockpit-panel window of the flight-training simulator. It attaches the\n"
     "shared-memory segments of the simulation host (creating them when it is the\n"
@@ -33,6 +33,10 @@ const char kHelp[] =
     "               NAME_Trn instead of GenericSimSharedMemory and TrnShmSpace\n"
     "               (for tests and a second cockpit on one machine; the host\n"
     "               must use the same names, e.g. skylid-host --segment NAME)\n"
+    "  --no-host-watchdog\n"
+    "               no warning when the host's time counter (FCU.HOST_TIME) stands\n"
+    "               still for 2 s, for hosts that do not keep it (also\n"
+    "               HostWatchdog = 0 in the initialisation file)\n"
     "  --help       this text\n"
     "  --version    the version label and the shared-memory version texts\n"
     "\n"
@@ -113,6 +117,8 @@ int CSkylidApp::Run(int argc, char** argv) {
         }
         if (arg == "--stats") {
             stats = true;
+        } else if (arg == "--no-host-watchdog") {
+            options.hostWatchdog = false;
         } else if (arg == "--segment" && i + 1 < argc) {
             options.genericSegment = argv[++i];
             std::string error;

@@ -551,3 +551,48 @@ TEST_F(DialogTest, McduPagesReachTheScreensOnlyWithTheMcduRefreshOption) {
         EXPECT_STREQ(manager.m_mcdu0.GetScratchPad(), ini == on ? "HELLO" : "");
     }
 }
+
+// A host whose time counter (signed 32 at byte 4896) stands still for two
+// seconds is reported in the caption and over the picture until the counter
+// moves again; HostWatchdog = 0 in the initialisation file leaves it out.
+TEST_F(DialogTest, AStillHostTimeCounterIsReportedUntilItMoves) {
+    for (bool on : {true, false}) {
+        SCOPED_TRACE(on ? "watchdog on" : "HostWatchdog = 0");
+        std::string ini =
+            WriteIni(on ? "dog.ini" : "nodog.ini", (s_art->Path() / "Cockpit.bmp").string(),
+                     on ? "" : "HostWatchdog = 0\n");
+        kx::FakeClock clock;
+        DialogOptions options = Options(ini);
+        options.clock = &clock;
+        CSkylidDlg dialog(options);
+        ASSERT_TRUE(dialog.InitialiseDialog());
+        const std::string waiting = dialog.GetCaption() + "  - click in the window to start";
+        auto setHostTime = [&](std::int32_t t) { std::memcpy(dialog.Segment() + 4896, &t, 4); };
+        auto bannerShown = [&] {
+            return dialog.grab().toImage().pixelColor(20, 10) == QColor(160, 0, 0);
+        };
+        setHostTime(100);
+        Frames(dialog, 1);
+        clock.Advance(1'950'000'000);
+        Frames(dialog, 1);
+        EXPECT_EQ(dialog.windowTitle().toStdString(), waiting);
+        EXPECT_FALSE(bannerShown());
+
+        clock.Advance(50'000'000);
+        Frames(dialog, 1);
+        if (on) {
+            EXPECT_EQ(dialog.windowTitle().toStdString(),
+                      dialog.GetCaption() + " - host not responding");
+            EXPECT_TRUE(bannerShown());
+        } else {
+            EXPECT_EQ(dialog.windowTitle().toStdString(), waiting);
+            EXPECT_FALSE(bannerShown());
+        }
+
+        setHostTime(101);
+        clock.Advance(50'000'000);
+        Frames(dialog, 1);
+        EXPECT_EQ(dialog.windowTitle().toStdString(), on ? dialog.GetCaption() : waiting);
+        EXPECT_FALSE(bannerShown());
+    }
+}

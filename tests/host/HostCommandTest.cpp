@@ -365,7 +365,9 @@ TEST(HostCommand, TheCommittedInterfaceDocumentMatchesTheRegistry) {
 TEST(HostCommand, HelpAndCommandLineMistakes) {
     RunResult help = RunHost({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* command : {"serve", "get NAME", "set NAME VALUE", "dump", "watch", "fields"})
+    for (const char* command :
+         {"serve", "get NAME", "set NAME VALUE", "dump", "watch", "fields",
+          "record [--seconds N] FILE", "replay [--speed X] [--show-trainee] [--all] FILE"})
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     RunResult serveHelp = RunHost({"serve", "--help"});
     EXPECT_EQ(serveHelp.status, 0);
@@ -379,6 +381,10 @@ TEST(HostCommand, HelpAndCommandLineMistakes) {
         {"serve", "--seconds", "0"},
         {"serve", "--seconds", "soon"},
         {"dump", "--colour"},
+        {"serve", "--speed", "2"},
+        {"replay", "--speed", "0", "lesson.rec"},
+        {"record", "--all", "lesson.rec"},
+        {"record"},
         {"--segment", "a/b", "dump"},
         {"--segment", std::string(60, 's'), "dump"},
     };

@@ -32,6 +32,9 @@ const char kGeneralHelp[] =
     "  set NAME VALUE...             write fields; all are checked before any is written\n"
     "  dump                          every field with its value\n"
     "  watch [--json] [PREFIX...]    one line per change of a field, with the frame counter\n"
+    "  record [--seconds N] FILE     write every change of every field to FILE, timed\n"
+    "  replay [--speed X] [--show-trainee] [--all] FILE\n"
+    "                                play a recording back into the segment\n"
     "  fields [--markdown]           the registry of named fields\n"
     "  mcdu-page SIDE FILE           put a page from a text file on MCDU 0 or 1\n"
     "  help [COMMAND]                this text, or a command's (also COMMAND --help)\n"
@@ -68,7 +71,11 @@ const char kServeHelp[] =
     "            displays: switch the lamp test or a preset from another shell, e.g.\n"
     "            skylid-host set ELEC.LAMP_TEST 1. A light set by hand stays until\n"
     "            the demo's own value for it changes.\n"
-    "--seconds N stop after N seconds (a positive number; default: run until stopped)\n";
+    "--seconds N stop after N seconds (a positive number; default: run until stopped)\n"
+    "\n"
+    "At every iteration it moves the host's time counter FCU.HOST_TIME (tenths of a\n"
+    "second since serve started): the cockpit warns that the host is not responding\n"
+    "when that counter stands still for 2 seconds.\n";
 
 const char kGetHelp[] =
     "Usage: skylid-host [--segment NAME] get NAME...\n"
@@ -108,6 +115,45 @@ const char kWatchHelp[] =
     "Runs until SIGINT or SIGTERM (exit 0), or until the segment is removed because\n"
     "every process attached to it has left (exit 1).\n";
 
+const char kRecordHelp[] =
+    "Usage: skylid-host [--segment NAME] record [--seconds N] FILE\n"
+    "\n"
+    "Writes every change of every named field to FILE (- for standard output), for\n"
+    "a debriefing: it looks at the segment 100 times a second until SIGINT or\n"
+    "SIGTERM, until N seconds have passed, or until the segment is removed because\n"
+    "every process has left; the file is then flushed and closed (exit 0; 1 when it\n"
+    "could not be written whole). It opens the segment as get does: it never\n"
+    "creates one. The file is text, one item a line:\n"
+    "  skylid-record 1                  the format and its version (first line)\n"
+    "  segment GenericSimSharedMemory   the segment, its size, its version text and\n"
+    "  size 132464                      the number of fields recorded\n"
+    "  version \"...\"\n"
+    "  fields 2157\n"
+    "  snapshot                         then every field as recording began:\n"
+    "  0 1234 ELEC.LAMP_TEST 0\n"
+    "  changes                          then one line per change:\n"
+    "  1250 1259 ELEC.BUTTON_0.STATE 1\n"
+    "A data line is TIME_MS FRAME NAME VALUE: milliseconds since recording began, the\n"
+    "cockpit's frame counter (SYS.FRAME_COUNTER, which is not recorded as a change\n"
+    "itself), the name and the value as dump shows it (texts quoted, with escapes).\n"
+    "Blank lines and lines beginning with # are ignored.\n";
+
+const char kReplayHelp[] =
+    "Usage: skylid-host [--segment NAME] replay [--speed X] [--show-trainee] [--all] FILE\n"
+    "\n"
+    "Plays a recording of record back (FILE, or - for standard input): the snapshot\n"
+    "at once, then each change at its recorded time divided by X (default 1; 2 plays\n"
+    "twice as fast). It writes the host's side, the fields whose writer is the host,\n"
+    "so that with the cockpit running the panels light and move as they did.\n"
+    "--show-trainee  print each change of the program's side (what the trainee did)\n"
+    "                at its time, as TIME_MS FRAME NAME VALUE\n"
+    "--all           write the program's fields too, and the frame counter (for a\n"
+    "                segment without a cockpit, e.g. under serve, to watch a lesson)\n"
+    "SYS.VERSION and SYS.ATTACH_COUNTER are never written. A malformed line (or an\n"
+    "unknown field, or a value out of its range) is reported with its line number and\n"
+    "skipped; the replay goes on and exits 2 at its end. A file whose first line is\n"
+    "not that of a recording is refused (exit 2). SIGINT or SIGTERM stops (exit 0).\n";
+
 const char kFieldsHelp[] =
     "Usage: skylid-host fields [--markdown]\n"
     "\n"
@@ -141,9 +187,10 @@ struct CommandInfo {
     const char* help;
 };
 constexpr CommandInfo kCommands[] = {
-    {"serve", kServeHelp},        {"get", kGetHelp},      {"set", kSetHelp},
-    {"dump", kDumpHelp},          {"watch", kWatchHelp},  {"fields", kFieldsHelp},
-    {"mcdu-page", kMcduPageHelp}, {"help", kGeneralHelp},
+    {"serve", kServeHelp},   {"get", kGetHelp},       {"set", kSetHelp},
+    {"dump", kDumpHelp},     {"watch", kWatchHelp},   {"record", kRecordHelp},
+    {"replay", kReplayHelp}, {"fields", kFieldsHelp}, {"mcdu-page", kMcduPageHelp},
+    {"help", kGeneralHelp},
 };
 
 const CommandInfo* FindCommand(const std::string& name) {
@@ -215,6 +262,13 @@ int ParseCommandLine(int argc, char** argv, Options& options) {
         } else if (arg == "--seconds") {
             if (!takeValue() || !ParseSeconds(value, options.seconds))
                 return UsageError("--seconds needs a positive number of seconds");
+        } else if (arg == "--speed") {
+            if (!takeValue() || !ParseSeconds(value, options.speed))
+                return UsageError("--speed needs a positive number");
+        } else if (arg == "--show-trainee") {
+            options.showTrainee = true;
+        } else if (arg == "--all") {
+            options.all = true;
         } else if (arg == "--demo") {
             options.demo = true;
         } else if (arg == "--json") {
@@ -224,24 +278,32 @@ int ParseCommandLine(int argc, char** argv, Options& options) {
         } else {
             return UsageError("unknown option " + arg);
         }
-        if (hasValue && arg != "--segment" && arg != "--seconds")
+        if (hasValue && arg != "--segment" && arg != "--seconds" && arg != "--speed")
             return UsageError("option " + arg + " takes no value");
         given.push_back(arg);
     }
 
-    // Options that belong to one command only.
+    // Options that belong to one command (or two) only.
     struct Owner {
         const char* option;
         const char* command;
+        const char* other;  // a second command that takes it, or null
     };
     constexpr Owner kOwners[] = {
-        {"--demo", "serve"}, {"--seconds", "serve"}, {"--json", "watch"}, {"--markdown", "fields"}};
+        {"--demo", "serve", nullptr},   {"--seconds", "serve", "record"},
+        {"--json", "watch", nullptr},   {"--markdown", "fields", nullptr},
+        {"--speed", "replay", nullptr}, {"--show-trainee", "replay", nullptr},
+        {"--all", "replay", nullptr},
+    };
     if (!options.help) {
         for (const Owner& owner : kOwners) {
             bool used = std::find(given.begin(), given.end(), owner.option) != given.end();
-            if (used && options.command != owner.command)
-                return UsageError(std::string("option ") + owner.option + " belongs to " +
-                                  owner.command);
+            bool owned = options.command == owner.command ||
+                         (owner.other != nullptr && options.command == owner.other);
+            if (used && !owned)
+                return UsageError(
+                    std::string("option ") + owner.option + " belongs to " + owner.command +
+                    (owner.other ? std::string(" and ") + owner.other : std::string()));
         }
     }
 
@@ -538,6 +600,10 @@ int RunHost(int argc, char** argv) {
         return Dump(options, registry);
     if (options.command == "watch")
         return Watch(options, registry);
+    if (options.command == "record")
+        return Record(options, registry);
+    if (options.command == "replay")
+        return Replay(options, registry);
     if (options.command == "mcdu-page")
         return WriteMcduPageCommand(options);
     return Fields(options, registry);

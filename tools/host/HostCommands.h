@@ -23,7 +23,10 @@ struct Options {
     bool demo = false;
     bool json = false;
     bool markdown = false;
-    double seconds = 0.0;  // serve: 0 runs until a signal
+    double seconds = 0.0;      // serve, record: 0 runs until a signal
+    double speed = 1.0;        // replay: recorded time is divided by it
+    bool showTrainee = false;  // replay: print the program's changes at their times
+    bool all = false;          // replay: write the program's fields too
 };
 
 // Runs skylid-host with its command line; returns the exit status.
@@ -31,11 +34,13 @@ int RunHost(int argc, char** argv);
 
 int Serve(const Options& options);
 int Watch(const Options& options, const Registry& registry);
+int Record(const Options& options, const Registry& registry);
+int Replay(const Options& options, const Registry& registry);
 
 // The registry as a Markdown document (docs/HOST-INTERFACE.md).
 std::string FieldsMarkdown(const Registry& registry);
 
-// Stops the serve and watch loops on SIGINT, SIGTERM and SIGHUP.
+// Stops the serve, watch, record and replay loops on SIGINT, SIGTERM and SIGHUP.
 void InstallStopHandlers();
 bool StopRequested();
 // Sleeps until the deadline on the monotonic clock (nanoseconds), or less

@@ -8,10 +8,16 @@
 #include "host/HostCommands.h"
 #include "host/demo/Demo.h"
 #include "shm/SimSegment.h"
+#include "units/FcuLayout.h"
 
 namespace host {
 
 namespace {
+
+// The host's time counter (FCU.HOST_TIME) counts tenths of a second since
+// serve started: the unit of the FCU's preview times, and what the cockpit's
+// watchdog watches to know that the host is alive.
+constexpr double kHostTimeUnitsPerSecond = 10.0;
 
 volatile std::sig_atomic_t g_stop = 0;
 
@@ -96,6 +102,7 @@ int Serve(const Options& options) {
         if (limit >= 0 && now - start >= limit)
             break;
         double seconds = static_cast<double>(now - start) / 1e9;
+        fcu::kHostTime.Write(view, static_cast<std::int32_t>(seconds * kHostTimeUnitsPerSecond));
         for (auto& d : demos)
             d->Step(view, seconds);
         next += kTickNs;
