@@ -568,7 +568,8 @@ bool WriteDefaultArt(const fs::path& folder) {
 
 // A copy of the art's Skylid.ini with the run's options placed first in its
 // OPTIONS section (the first occurrence of an item is the one read). The
-// banner program is not started, so that no other window shares the machine.
+// banner program is not started, so that no other window shares the machine,
+// and the host watchdog is off: no host keeps the time counter here.
 bool WriteIniVariant(const fs::path& artIni, const fs::path& out, const RunPlan& plan) {
     std::ifstream in(artIni);
     if (!in) {
@@ -578,7 +579,8 @@ bool WriteIniVariant(const fs::path& artIni, const fs::path& out, const RunPlan&
     std::ostringstream options;
     options << "LowCpuWait = " << (plan.lowCpuWait ? 1 : 0) << "\n"
             << "UpdateAllVisible = " << (plan.updateAllVisible ? 1 : 0) << "\n"
-            << "BannerProgram = /bin/true\n";
+            << "BannerProgram = /bin/true\n"
+            << "HostWatchdog = 0\n";
     std::ostringstream text;
     std::string line;
     bool placed = false;
