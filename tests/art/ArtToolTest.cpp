@@ -209,7 +209,7 @@ TEST_F(ArtSetTest, GlyphsShareOneSize) {
 TEST_F(ArtSetTest, MainPictureHoldsEveryPanelPlace) {
     CBitmapFile cockpit;
     ASSERT_TRUE(cockpit.Load((Art() / "Cockpit.bmp").string().c_str())) << cockpit.GetErrorText();
-    const COLORREF plate = RGB(art::kPanelGrey.r, art::kPanelGrey.g, art::kPanelGrey.b);
+    const COLORREF plate = RGB(82, 97, 114);  // the panels' blue-grey
     const COLORREF background = cockpit.GetPixel(0, cockpit.Height() - 1);
     ASSERT_NE(background, plate);
     for (const panels::PanelPlace& place : panels::kPanelLayout) {
