@@ -1226,6 +1226,48 @@ QRect NameBox(const panels::PanelPlace& place, QSize text) {
     return box;
 }
 
+// The name's box and font: moved to another corner of the plate, or written
+// smaller, when a control of the panel lies under it; where NameBox puts it in
+// the largest size when nothing is free.
+struct PlacedName {
+    QRect box;
+    QFont font;
+};
+PlacedName ClearNameBox(const panels::PanelPlace& place,
+                        const std::vector<EngravedLabel>& controls) {
+    const QString name = QString::fromLatin1(place.title);
+    const QRect plate(place.x + 3, place.y + 3, place.width - 6, place.height - 6);
+    const auto free = [&](const QRect& box) {
+        if (!plate.contains(box))
+            return false;
+        for (const EngravedLabel& control : controls)
+            if (control.panel == place.number &&
+                box.intersects(QRect(control.x, control.y, control.width, control.height)))
+                return false;
+        for (const panels::PanelPlace& other : panels::kPanelLayout)
+            if (other.number != place.number && other.HasPanel() &&
+                other.width * other.height <= place.width * place.height && Intersects(box, other))
+                return false;
+        return true;
+    };
+    for (int size : {10, 9, 8}) {
+        const QFont font = Font(size);
+        const QFontMetrics metrics(font);
+        const QSize text(metrics.horizontalAdvance(name) + 2, metrics.height());
+        const QRect first = NameBox(place, text);
+        const int right = place.Right() - 12 - text.width();
+        const int bottom = place.Bottom() - 4 - text.height();
+        for (const QRect& box :
+             {first, QRect(QPoint(right, first.top()), text),
+              QRect(QPoint(place.x + 12, bottom), text), QRect(QPoint(right, bottom), text)})
+            if (free(box))
+                return {box, font};
+    }
+    const QFont font = Font(10);
+    const QFontMetrics metrics(font);
+    return {NameBox(place, QSize(metrics.horizontalAdvance(name) + 2, metrics.height())), font};
+}
+
 // A cross-head screw sunk in the plate.
 void Screw(QPainter& p, QPointF c, const AreaLook& area) {
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -1396,13 +1438,10 @@ QImage PaintCockpit() {
 
     // The plates' names; they take room that the controls' labels avoid.
     std::vector<EngravedLabel> controls = ControlLabels();
-    const QFont font = Font(10);
-    const QFontMetrics metrics(font);
     for (const panels::PanelPlace* place : order) {
-        const QString name = QString::fromLatin1(place->title);
-        const QSize text(metrics.horizontalAdvance(name) + 2, metrics.height());
-        const QRect box = NameBox(*place, text);
-        Engrave(p, box, name, font);
+        const PlacedName name = ClearNameBox(*place, controls);
+        Engrave(p, name.box, QString::fromLatin1(place->title), name.font);
+        const QRect& box = name.box;
         controls.push_back({place->number, "", box.x(), box.y(), box.width(), box.height()});
     }
 
