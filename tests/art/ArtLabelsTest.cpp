@@ -64,6 +64,7 @@ TEST(ArtLabels, EveryLabelHasAFreePlaceOnItsPlate) {
         "panel 3: ELEC",
         "panel 5: QNH",
         "panel 6: LAND R",
+        "panel 7: 0",
         "panel 7: H 5",
         "panel 7: S 8",
         "panel 27: THR LEVER 1 CL",

@@ -18,6 +18,9 @@ bool Same(const char* a, const char* b) {
 constexpr int kGlyphWidth = 14;
 constexpr int kGlyphHeight = 22;
 
+// The least room between two labels on one line.
+constexpr int kLabelGap = 4;
+
 void AddAt(std::vector<EngravedLabel>& out, int panel, const char* label, int x, int y, int width,
            int height) {
     const panels::PanelPlace& place = panels::kPanelLayout[panel];
@@ -119,8 +122,10 @@ std::vector<PlacedLabel> PlaceLabels(const std::vector<EngravedLabel>& controls,
                 if (control.panel == label.panel &&
                     box.Overlaps({control.x, control.y, control.width, control.height}))
                     return false;
+            // Words of two labels side by side keep a space between them.
+            const Box spaced{box.x - kLabelGap, box.y, box.width + 2 * kLabelGap, box.height};
             for (const PlacedLabel& other : placed)
-                if (other.panel == label.panel && box.Overlaps(other.box))
+                if (other.panel == label.panel && spaced.Overlaps(other.box))
                     return false;
             return true;
         };

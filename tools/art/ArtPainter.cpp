@@ -166,6 +166,20 @@ void DrawLegend(QPainter& p, const QRectF& box, const char* text, QColor colour,
     CentredText(p, box, words, font, colour, glow);
 }
 
+// The light of the cockpit's ceiling caught on the upper left of a round knob
+// or key of radius r around c.
+void Highlight(QPainter& p, QPointF c, double r) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    QRadialGradient glint(c - QPointF(r * 0.32, r * 0.38), r * 0.55);
+    glint.setColorAt(0, QColor(255, 255, 255, 70));
+    glint.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glint);
+    p.drawEllipse(c, r * 0.95, r * 0.95);
+    p.restore();
+}
+
 void Bevel(QPainter& p, const QRectF& r, QColor light, QColor dark, double width = 1) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(QRectF(r.left(), r.top(), r.width(), width), light);
@@ -301,6 +315,8 @@ void PaintButton(QPainter& p, const ArtEntry& e, int variant) {
             p.setBrush(shade);
             p.setPen(pressed ? QColor(8, 8, 8) : QColor(130, 134, 140));
             p.drawEllipse(c, rk, rk);
+            if (!pressed)
+                Highlight(p, c, rk);
             const QColor light = upperLit ? Col(e.upper.colour) : QColor(110, 112, 116);
             if (e.upper.text[0] != '\0') {
                 const QFont font =
@@ -724,6 +740,7 @@ void PaintKnob(QPainter& p, const ArtEntry& e, int position) {
         p.setBrush(QColor(38, 40, 44));
         p.setPen(QColor(12, 12, 14));
         p.drawEllipse(c, s * 0.31, s * 0.31);
+        Highlight(p, c, s * 0.31);
         p.save();
         p.translate(c);
         p.rotate(a);
@@ -751,6 +768,7 @@ void PaintKnob(QPainter& p, const ArtEntry& e, int position) {
         p.setBrush(shade);
         p.setPen(QColor(8, 8, 10));
         p.drawEllipse(c, s * 0.33, s * 0.33);
+        Highlight(p, c, s * 0.33);
         p.setPen(QPen(QColor(20, 20, 22), 1));
         for (int i = 0; i < 36; ++i) {  // knurled rim
             const double k = i * kPi / 18;
@@ -811,6 +829,8 @@ void PaintRotary(QPainter& p, const ArtEntry& e, int state) {
         }
     };
     knob(r, 40);
+    if (state != kPushed)
+        Highlight(p, c, r);
     switch (e.look) {
         case Look::DualKnob:
             knob(r * 0.58, 24);
@@ -1353,6 +1373,7 @@ void Structure(QPainter& p, const AreaLook& area) {
             }
             // The thrust lever quadrant: a raised housing with its shadow.
             const QRectF housing(kQuadrant);
+            p.setPen(Qt::NoPen);
             p.setBrush(QColor(0, 0, 0, 90));
             p.drawRoundedRect(housing.translated(5, 6), 10, 10);
             QLinearGradient wall(housing.topLeft(), housing.topRight());
