@@ -209,7 +209,7 @@ TEST_F(ArtSetTest, GlyphsShareOneSize) {
 TEST_F(ArtSetTest, MainPictureHoldsEveryPanelPlace) {
     CBitmapFile cockpit;
     ASSERT_TRUE(cockpit.Load((Art() / "Cockpit.bmp").string().c_str())) << cockpit.GetErrorText();
-    const COLORREF plate = RGB(art::kPanelGrey.r, art::kPanelGrey.g, art::kPanelGrey.b);
+    const COLORREF plate = RGB(82, 97, 114);  // the panels' blue-grey
     const COLORREF background = cockpit.GetPixel(0, cockpit.Height() - 1);
     ASSERT_NE(background, plate);
     for (const panels::PanelPlace& place : panels::kPanelLayout) {
@@ -235,6 +235,31 @@ TEST_F(ArtSetTest, MainPictureHoldsEveryPanelPlace) {
     // Outside every place: the cockpit's background.
     EXPECT_EQ(cockpit.GetPixel(300, 1300), background);
     EXPECT_EQ(cockpit.GetPixel(cockpit.Width() - 5, cockpit.Height() - 5), background);
+}
+
+TEST_F(ArtSetTest, TheCockpitStructureHoldsThePanels) {
+    // Between the plates of the overhead, the glareshield, the main
+    // instrument panel and the pedestal lies the cockpit's structure: darker
+    // than the plates, and not the backdrop around the cockpit.
+    CBitmapFile cockpit;
+    ASSERT_TRUE(cockpit.Load((Art() / "Cockpit.bmp").string().c_str())) << cockpit.GetErrorText();
+    const COLORREF backdrop = cockpit.GetPixel(0, cockpit.Height() - 1);
+    const auto brightness = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); };
+    const struct {
+        const char* where;
+        int x;
+        int y;
+    } gaps[] = {
+        {"overhead, below the lights panel", 1200, 1256},
+        {"glareshield, between the F/O EFIS and glareshield panels", 1870, 1700},
+        {"main instrument panel, below the captain's screens", 300, 2400},
+        {"pedestal, beside the F/O MCDU", 1846, 2800},
+    };
+    for (const auto& gap : gaps) {
+        const COLORREF c = cockpit.GetPixel(gap.x, gap.y);
+        EXPECT_NE(c, backdrop) << gap.where;
+        EXPECT_LT(brightness(c), brightness(RGB(82, 97, 114))) << gap.where;
+    }
 }
 
 TEST_F(ArtSetTest, IniNamesTheSetAndTheWholePicture) {

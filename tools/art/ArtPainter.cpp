@@ -166,6 +166,20 @@ void DrawLegend(QPainter& p, const QRectF& box, const char* text, QColor colour,
     CentredText(p, box, words, font, colour, glow);
 }
 
+// The light of the cockpit's ceiling caught on the upper left of a round knob
+// or key of radius r around c.
+void Highlight(QPainter& p, QPointF c, double r) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    QRadialGradient glint(c - QPointF(r * 0.32, r * 0.38), r * 0.55);
+    glint.setColorAt(0, QColor(255, 255, 255, 70));
+    glint.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glint);
+    p.drawEllipse(c, r * 0.95, r * 0.95);
+    p.restore();
+}
+
 void Bevel(QPainter& p, const QRectF& r, QColor light, QColor dark, double width = 1) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(QRectF(r.left(), r.top(), r.width(), width), light);
@@ -301,6 +315,8 @@ void PaintButton(QPainter& p, const ArtEntry& e, int variant) {
             p.setBrush(shade);
             p.setPen(pressed ? QColor(8, 8, 8) : QColor(130, 134, 140));
             p.drawEllipse(c, rk, rk);
+            if (!pressed)
+                Highlight(p, c, rk);
             const QColor light = upperLit ? Col(e.upper.colour) : QColor(110, 112, 116);
             if (e.upper.text[0] != '\0') {
                 const QFont font =
@@ -724,6 +740,7 @@ void PaintKnob(QPainter& p, const ArtEntry& e, int position) {
         p.setBrush(QColor(38, 40, 44));
         p.setPen(QColor(12, 12, 14));
         p.drawEllipse(c, s * 0.31, s * 0.31);
+        Highlight(p, c, s * 0.31);
         p.save();
         p.translate(c);
         p.rotate(a);
@@ -751,6 +768,7 @@ void PaintKnob(QPainter& p, const ArtEntry& e, int position) {
         p.setBrush(shade);
         p.setPen(QColor(8, 8, 10));
         p.drawEllipse(c, s * 0.33, s * 0.33);
+        Highlight(p, c, s * 0.33);
         p.setPen(QPen(QColor(20, 20, 22), 1));
         for (int i = 0; i < 36; ++i) {  // knurled rim
             const double k = i * kPi / 18;
@@ -811,6 +829,8 @@ void PaintRotary(QPainter& p, const ArtEntry& e, int state) {
         }
     };
     knob(r, 40);
+    if (state != kPushed)
+        Highlight(p, c, r);
     switch (e.look) {
         case Look::DualKnob:
             knob(r * 0.58, 24);
@@ -1101,7 +1121,88 @@ QImage PaintPicture(const ArtFile& file) {
 
 namespace {
 
-const QColor kCockpitBackground(34, 36, 40);
+// The darkest colour, around the cockpit's structure.
+const QColor kBackdrop(15, 16, 18);
+
+// The parts of the cockpit's structure that hold the panels, each with its
+// colours. A panel belongs to the part that holds the centre of its place;
+// the plates of every part share the panel colour (the controls' pictures
+// have it as their background), the edges and the gap around them differ.
+enum class Shape {
+    Console,      // rounded box with a lit rim
+    Band,         // the glareshield: a dark band with a lit front lip
+    Instruments,  // the main instrument panel, with the display screens
+    Pedestal,     // the pedestal, with the thrust lever quadrant
+};
+struct AreaLook {
+    const char* title;
+    QRect bounds;
+    Shape shape;
+    Rgb structure;   // the structure between the plates
+    Rgb rim;         // its lit edge
+    Rgb gap;         // the dark line around each plate
+    Rgb bevelLight;  // the plates' lit edges, top and left
+    Rgb bevelDark;   // their shaded edges, bottom and right
+    QRect titleBox;  // where the part's name is written, on the backdrop
+};
+constexpr AreaLook kAreas[] = {
+    {"OVERHEAD PANEL",
+     {598, -20, 1290, 1285},
+     Shape::Console,
+     {44, 50, 58},
+     {86, 94, 104},
+     {14, 16, 19},
+     {150, 163, 178},
+     {40, 47, 56},
+     {0, 560, 590, 80}},
+    {"GLARESHIELD",
+     {-20, 1580, 2765, 238},
+     Shape::Band,
+     {30, 31, 34},
+     {78, 80, 86},
+     {8, 8, 9},
+     {146, 158, 172},
+     {34, 40, 48},
+     {1890, 1500, 830, 70}},
+    {"MAIN INSTRUMENT PANEL",
+     {-20, 1818, 2765, 762},
+     Shape::Instruments,
+     {46, 52, 60},
+     {78, 86, 96},
+     {14, 16, 19},
+     {150, 163, 178},
+     {40, 47, 56},
+     {1770, 2600, 950, 80}},
+    {"PEDESTAL",
+     {752, 2578, 1104, 1400},
+     Shape::Pedestal,
+     {40, 45, 52},
+     {84, 92, 102},
+     {12, 13, 15},
+     {150, 163, 178},
+     {40, 47, 56},
+     {0, 3000, 740, 80}},
+};
+
+// The unlit display screens of the main instrument panel, between its
+// panels: captain's PFD and ND, the two ECAM screens, first officer's ND and
+// PFD.
+constexpr QRect kScreens[] = {
+    {140, 1850, 310, 310},  {470, 1850, 310, 310},  {1110, 1842, 356, 330},
+    {1110, 2196, 356, 350}, {1790, 1850, 310, 310}, {2120, 1850, 310, 310},
+};
+
+// The thrust lever quadrant's housing on the pedestal: a raised frame around
+// the pitch trim and thrust lever places.
+constexpr QRect kQuadrant{1066, 2846, 459, 541};
+
+const AreaLook& AreaOf(const panels::PanelPlace& place) {
+    const QPoint centre(place.x + place.width / 2, place.y + place.height / 2);
+    for (const AreaLook& area : kAreas)
+        if (area.bounds.contains(centre))
+            return area;
+    return kAreas[0];
+}
 
 // Where a plate's name goes when its top-left corner is taken by controls
 // (offset from the plate's corner); the others get the top-left corner.
@@ -1130,7 +1231,7 @@ QRect NameBox(const panels::PanelPlace& place, QSize text) {
         const int y = hint.dy >= 0 ? place.y + hint.dy : place.Bottom() + hint.dy;
         return QRect(QPoint(place.x + hint.dx, y), text);
     }
-    QRect box(QPoint(place.x + 12, place.y + 2), text);
+    QRect box(QPoint(place.x + 12, place.y + 3), text);
     for (bool moved = true; moved;) {
         moved = false;
         for (const panels::PanelPlace& other : panels::kPanelLayout) {
@@ -1140,52 +1241,209 @@ QRect NameBox(const panels::PanelPlace& place, QSize text) {
             moved = true;
         }
         if (box.bottom() >= place.Bottom())
-            return QRect(QPoint(place.x + 12, place.y + 2), text);
+            return QRect(QPoint(place.x + 12, place.y + 3), text);
     }
     return box;
 }
 
+// The name's box and font: moved to another corner of the plate, or written
+// smaller, when a control of the panel lies under it; where NameBox puts it in
+// the largest size when nothing is free.
+struct PlacedName {
+    QRect box;
+    QFont font;
+};
+PlacedName ClearNameBox(const panels::PanelPlace& place,
+                        const std::vector<EngravedLabel>& controls) {
+    const QString name = QString::fromLatin1(place.title);
+    const QRect plate(place.x + 3, place.y + 3, place.width - 6, place.height - 6);
+    const auto free = [&](const QRect& box) {
+        if (!plate.contains(box))
+            return false;
+        for (const EngravedLabel& control : controls)
+            if (control.panel == place.number &&
+                box.intersects(QRect(control.x, control.y, control.width, control.height)))
+                return false;
+        for (const panels::PanelPlace& other : panels::kPanelLayout)
+            if (other.number != place.number && other.HasPanel() &&
+                other.width * other.height <= place.width * place.height && Intersects(box, other))
+                return false;
+        return true;
+    };
+    for (int size : {10, 9, 8}) {
+        const QFont font = Font(size);
+        const QFontMetrics metrics(font);
+        const QSize text(metrics.horizontalAdvance(name) + 2, metrics.height());
+        const QRect first = NameBox(place, text);
+        const int right = place.Right() - 12 - text.width();
+        const int bottom = place.Bottom() - 4 - text.height();
+        for (const QRect& box :
+             {first, QRect(QPoint(right, first.top()), text),
+              QRect(QPoint(place.x + 12, bottom), text), QRect(QPoint(right, bottom), text)})
+            if (free(box))
+                return {box, font};
+    }
+    const QFont font = Font(10);
+    const QFontMetrics metrics(font);
+    return {NameBox(place, QSize(metrics.horizontalAdvance(name) + 2, metrics.height())), font};
+}
+
+// A cross-head screw sunk in the plate.
+void Screw(QPainter& p, QPointF c, const AreaLook& area) {
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Col(area.gap));
+    p.drawEllipse(c, 3.4, 3.4);
+    QRadialGradient head(c - QPointF(1.2, 1.2), 3.6);
+    head.setColorAt(0, QColor(196, 200, 206));
+    head.setColorAt(1, QColor(86, 90, 98));
+    p.setBrush(head);
+    p.drawEllipse(c, 2.7, 2.7);
+    p.setPen(QPen(QColor(34, 36, 40), 1));
+    p.drawLine(c + QPointF(-1.7, 0), c + QPointF(1.7, 0));
+    p.drawLine(c + QPointF(0, -1.7), c + QPointF(0, 1.7));
+}
+
+// A panel's plate: the face in the panel colour, a dark gap around it, lit
+// bevels at the top and left, shaded ones at the bottom and right, and a
+// screw in each corner when the plate is large enough.
 void Plate(QPainter& p, const panels::PanelPlace& place) {
+    const AreaLook& area = AreaOf(place);
     const QRect r(place.x, place.y, place.width, place.height);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.fillRect(r, kPlate);
-    p.fillRect(QRect(r.left(), r.top(), r.width(), 2), Mix(kPlate, Qt::white, 0.28));
-    p.fillRect(QRect(r.left(), r.top(), 2, r.height()), Mix(kPlate, Qt::white, 0.18));
-    p.fillRect(QRect(r.left(), r.bottom() - 1, r.width(), 2), Mix(kPlate, Qt::black, 0.45));
-    p.fillRect(QRect(r.right() - 1, r.top(), 2, r.height()), Mix(kPlate, Qt::black, 0.35));
-    if (r.width() < 80 || r.height() < 80)
+    p.fillRect(r, Col(area.gap));
+    const QRect face = r.adjusted(1, 1, -1, -1);
+    QLinearGradient sheen(face.topLeft(), face.bottomLeft());
+    sheen.setColorAt(0, Mix(kPlate, Qt::white, 0.05));
+    sheen.setColorAt(0.12, kPlate);
+    sheen.setColorAt(1, kPlate);
+    p.fillRect(face, sheen);
+    const QColor light = Col(area.bevelLight);
+    const QColor dark = Col(area.bevelDark);
+    p.fillRect(QRect(face.left(), face.top(), face.width(), 2), light);
+    p.fillRect(QRect(face.left(), face.top(), 2, face.height()), Mix(light, kPlate, 0.35));
+    p.fillRect(QRect(face.left(), face.bottom() - 1, face.width(), 2), dark);
+    p.fillRect(QRect(face.right() - 1, face.top() + 2, 2, face.height() - 2),
+               Mix(dark, kPlate, 0.3));
+    if (r.width() < 60 || r.height() < 50)
         return;
-    // Quarter-turn fasteners in the corners.
-    p.setRenderHint(QPainter::Antialiasing, true);
     for (QPoint corner :
-         {QPoint(r.left() + 6, r.top() + 6), QPoint(r.right() - 6, r.top() + 6),
-          QPoint(r.left() + 6, r.bottom() - 6), QPoint(r.right() - 6, r.bottom() - 6)}) {
-        p.setPen(Mix(kPlate, Qt::black, 0.5));
-        p.setBrush(Mix(kPlate, Qt::white, 0.25));
-        p.drawEllipse(QPointF(corner), 2.6, 2.6);
-        p.setPen(Mix(kPlate, Qt::black, 0.55));
-        p.drawLine(QPointF(corner.x() - 1.8, corner.y() + 1.8),
-                   QPointF(corner.x() + 1.8, corner.y() - 1.8));
+         {QPoint(r.left() + 7, r.top() + 7), QPoint(r.right() - 7, r.top() + 7),
+          QPoint(r.left() + 7, r.bottom() - 7), QPoint(r.right() - 7, r.bottom() - 7)})
+        Screw(p, QPointF(corner), area);
+}
+
+// The part of the structure that holds a group of panels.
+void Structure(QPainter& p, const AreaLook& area) {
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const QRectF r(area.bounds);
+    const QColor body = Col(area.structure);
+    const QColor rim = Col(area.rim);
+    switch (area.shape) {
+        case Shape::Console:
+        case Shape::Instruments: {
+            p.setPen(QPen(rim, 3));
+            p.setBrush(body);
+            p.drawRoundedRect(r.adjusted(1.5, 1.5, -1.5, -1.5), 28, 28);
+            break;
+        }
+        case Shape::Band: {
+            // The glareshield's top curves away from the viewer: lit at the
+            // front lip, darker toward the windshield.
+            QLinearGradient shade(r.topLeft(), r.bottomLeft());
+            shade.setColorAt(0, Mix(body, Qt::black, 0.5));
+            shade.setColorAt(0.15, body);
+            shade.setColorAt(0.9, body);
+            shade.setColorAt(0.94, rim);
+            shade.setColorAt(1, Mix(body, Qt::black, 0.6));
+            p.setPen(Qt::NoPen);
+            p.setBrush(shade);
+            p.drawRoundedRect(r, 18, 18);
+            break;
+        }
+        case Shape::Pedestal: {
+            // The pedestal's top, with a rail along each side.
+            p.fillRect(r, body);
+            for (double x : {r.left(), r.right() - 8}) {
+                QLinearGradient rail(QPointF(x, 0), QPointF(x + 8, 0));
+                rail.setColorAt(0, Mix(rim, Qt::black, 0.4));
+                rail.setColorAt(0.5, rim);
+                rail.setColorAt(1, Mix(rim, Qt::black, 0.5));
+                p.fillRect(QRectF(x, r.top(), 8, r.height()), rail);
+            }
+            // The thrust lever quadrant: a raised housing with its shadow.
+            const QRectF housing(kQuadrant);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0, 0, 0, 90));
+            p.drawRoundedRect(housing.translated(5, 6), 10, 10);
+            QLinearGradient wall(housing.topLeft(), housing.topRight());
+            wall.setColorAt(0, Mix(body, Qt::white, 0.18));
+            wall.setColorAt(0.5, Mix(body, Qt::black, 0.35));
+            wall.setColorAt(1, Mix(body, Qt::black, 0.55));
+            p.setBrush(wall);
+            p.setPen(QPen(rim, 2));
+            p.drawRoundedRect(housing, 10, 10);
+            break;
+        }
+    }
+    if (area.shape != Shape::Instruments)
+        return;
+    for (const QRect& screen : kScreens) {
+        // A bezel and dark glass with a faint reflection.
+        const QRectF bezel(screen);
+        p.setPen(QPen(Col(area.gap), 2));
+        p.setBrush(QColor(28, 30, 34));
+        p.drawRoundedRect(bezel, 8, 8);
+        const QRectF glass = bezel.adjusted(14, 14, -14, -14);
+        QLinearGradient sheen(glass.topLeft(), glass.bottomRight());
+        sheen.setColorAt(0, QColor(26, 30, 36));
+        sheen.setColorAt(0.45, QColor(9, 10, 12));
+        sheen.setColorAt(1, QColor(5, 5, 6));
+        p.setPen(QPen(QColor(60, 64, 70), 1));
+        p.setBrush(sheen);
+        p.drawRect(glass);
+        p.setBrush(QColor(70, 74, 80));
+        p.setPen(Qt::NoPen);
+        for (double y : {bezel.top() + 6, bezel.bottom() - 6})
+            for (double x : {bezel.left() + 6, bezel.right() - 6})
+                p.drawEllipse(QPointF(x, y), 2, 2);
     }
 }
 
-void AreaTitle(QPainter& p, const QRect& box, const char* text) {
+void AreaTitle(QPainter& p, const AreaLook& area) {
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setFont(Font(46));
-    p.setPen(QColor(72, 76, 84));
-    p.drawText(box, Qt::AlignCenter, QString::fromLatin1(text));
+    p.setPen(QColor(62, 66, 74));
+    p.drawText(area.titleBox, Qt::AlignCenter, QString::fromLatin1(area.title));
+}
+
+// Engraved text: white letters with a dark shadow under them, as filled
+// paint in a cut.
+void Engrave(QPainter& p, const QRect& box, const QString& text, const QFont& font) {
+    p.setFont(font);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(Mix(kPlate, Qt::black, 0.55));
+    p.drawText(box.translated(1, 1), Qt::AlignCenter, text);
+    p.setPen(kEngraving);
+    p.drawText(box, Qt::AlignCenter, text);
 }
 
 }  // namespace
 
+TextSize MeasureLabel(const std::string& line, int pixelSize) {
+    const QFontMetrics metrics(Font(pixelSize));
+    return {metrics.horizontalAdvance(QString::fromLatin1(line.c_str())) + 2,
+            metrics.ascent() + metrics.descent()};
+}
+
 QImage PaintCockpit() {
     QImage image(panels::LayoutWidth(), panels::LayoutHeight(), QImage::Format_RGB32);
-    image.fill(kCockpitBackground);
+    image.fill(kBackdrop);
     QPainter p(&image);
-    AreaTitle(p, QRect(0, 560, 610, 80), "OVERHEAD PANEL");
-    AreaTitle(p, QRect(1890, 1500, 830, 80), "GLARESHIELD");
-    AreaTitle(p, QRect(1770, 1880, 950, 80), "MAIN INSTRUMENT PANEL");
-    AreaTitle(p, QRect(0, 3000, 740, 80), "PEDESTAL");
+    for (const AreaLook& area : kAreas) {
+        AreaTitle(p, area);
+        Structure(p, area);
+    }
 
     // Larger plates first, so that where two places overlap the smaller one
     // stays whole.
@@ -1199,31 +1457,27 @@ QImage PaintCockpit() {
     for (const panels::PanelPlace* place : order)
         Plate(p, *place);
 
-    const QFont font = Font(10);
-    const QFontMetrics metrics(font);
-    p.setFont(font);
-    p.setRenderHint(QPainter::Antialiasing, true);
+    // The plates' names; they take room that the controls' labels avoid.
+    std::vector<EngravedLabel> controls = ControlLabels();
     for (const panels::PanelPlace* place : order) {
-        const QString name = QString::fromLatin1(place->title);
-        const QSize text(metrics.horizontalAdvance(name) + 2, metrics.height());
-        const QRect box = NameBox(*place, text);
-        p.setPen(kEngraving);
-        p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, name);
+        const PlacedName name = ClearNameBox(*place, controls);
+        Engrave(p, name.box, QString::fromLatin1(place->title), name.font);
+        const QRect& box = name.box;
+        controls.push_back({place->number, "", box.x(), box.y(), box.width(), box.height()});
     }
 
-    // Each control's label, engraved in small capitals centred above it.
-    const QFont labelFont = Font(8);
-    const QFontMetrics labelMetrics(labelFont);
-    p.setFont(labelFont);
-    p.setPen(kEngraving);
-    for (const EngravedLabel& label : ControlLabels()) {
-        const QString text = QString::fromLatin1(label.text.c_str());
-        const int width = labelMetrics.horizontalAdvance(text) + 2;
-        const int height = labelMetrics.height();
-        const int controlWidth = label.width > 0 ? label.width : 30;
-        const QRect box(label.x + controlWidth / 2 - width / 2, label.y - height - 1, width,
-                        height);
-        p.drawText(box, Qt::AlignCenter, text);
+    // Each control's label, where it meets no other control or label.
+    for (const PlacedLabel& label : PlaceLabels(controls, MeasureLabel)) {
+        if (!label.clear)
+            continue;
+        const QFont labelFont = Font(label.pixelSize);
+        int y = label.box.y;
+        for (const std::string& line : label.lines) {
+            const TextSize size = MeasureLabel(line, label.pixelSize);
+            Engrave(p, QRect(label.box.x, y, label.box.width, size.height),
+                    QString::fromLatin1(line.c_str()), labelFont);
+            y += size.height;
+        }
     }
     p.end();
     return image;

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 
+#include "art/ArtLabels.h"
 #include "art/ArtTable.h"
 
 namespace art {
@@ -21,5 +22,8 @@ QImage PaintPicture(const ArtFile& file);
 // Draws the main picture: every place of the panel layout table that holds a
 // panel, as a plate with its name, on the cockpit's background.
 QImage PaintCockpit();
+
+// The size of one line of an engraved control label, in the labels' font.
+TextSize MeasureLabel(const std::string& line, int pixelSize);
 
 }  // namespace art

@@ -17,7 +17,7 @@ struct Rgb {
 // The panels' plate colour on the main picture. Pictures of knobs, switches
 // and levers have it as their background, so that they sit on the plates
 // without a seam.
-inline constexpr Rgb kPanelGrey{92, 101, 112};
+inline constexpr Rgb kPanelGrey{82, 97, 114};
 
 // Colours of legends and lights.
 inline constexpr Rgb kAmber{255, 157, 36};
