@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -165,6 +166,42 @@ TEST_F(AidsTest, ChangesNoFieldNamesAreReportedByOffset) {
     EXPECT_EQ(changes[0].after, "05 06");
     ASSERT_NE(changes[1].field, nullptr);
     EXPECT_EQ(changes[1].field->name, "ELEC.BUTTON_0.STATE");
+}
+
+// The FCU takes the mouse only in its turn of the round robin, and has no
+// rows: its AP1 button (button 0, at (240, 110) on the panel) is traced over
+// the iterations until its state byte 130361 changes, and learns that field.
+TEST_F(AidsTest, ClickOnAControlWithoutRowsIsTracedInItsTurnAndLearnsItsField) {
+    CSkylidDlg dialog(Options());
+    ASSERT_NO_FATAL_FAILURE(Start(dialog, 1100, 740));
+    dialog.JumpToPanel(20);
+    dialog.ToggleInspector();
+    const ControlInspector& inspector = *dialog.Inspector();
+    const CPoint ap1(976 + 240 + 10, 1595 + 110 + 10);
+    const ControlInspector::Target target = inspector.Find(ap1);
+    ASSERT_TRUE(target.IsValid());
+    EXPECT_EQ(target.panel, 20);
+    EXPECT_EQ(inspector.PanelName(20), "FCU");
+    EXPECT_TRUE(inspector.FieldsOf(target).empty()) << "nothing known before a click";
+
+    const QPoint at = InWindow(dialog, ap1);
+    QTest::mousePress(&dialog, Qt::LeftButton, Qt::NoModifier, at);
+    for (int i = 0; i < ControlInspector::kMaxTraceFrames && inspector.IsTracePending(); ++i)
+        dialog.FrameUpdate();
+    QTest::mouseRelease(&dialog, Qt::LeftButton, Qt::NoModifier, at);
+    ASSERT_TRUE(inspector.HasTrace());
+    const ControlInspector::Trace& trace = inspector.LastTrace();
+    EXPECT_EQ(trace.target, target);
+    EXPECT_GT(trace.frames, 0);
+    const host::NamedField* state = nullptr;
+    for (const ControlInspector::Change& change : trace.changes) {
+        if (change.field != nullptr && change.field->offset == 130361u)
+            state = change.field;
+    }
+    ASSERT_NE(state, nullptr);
+    EXPECT_EQ(state->name, "FCU.AP1.STATE");
+    const auto learned = inspector.FieldsOf(target);
+    EXPECT_NE(std::find(learned.begin(), learned.end(), state), learned.end());
 }
 
 // Every panel, chosen in turn, ends up wholly in view (each fits in the
