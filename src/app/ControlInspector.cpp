@@ -14,9 +14,8 @@
 namespace {
 
 // The window writes the frame counter in every iteration: not a click's doing.
-constexpr std::uint32_t kIgnoredOffset = 2068;  // generic::kFrameCounter
-constexpr std::uint32_t kIgnoredWidth = 4;
-static_assert(generic::kFrameCounter.Offset() == kIgnoredOffset);
+constexpr std::uint32_t kIgnoredOffset = generic::kFrameCounter.Offset();
+constexpr std::uint32_t kIgnoredWidth = sizeof(std::int32_t);
 
 // Raw bytes shown per change; longer runs end in "...".
 constexpr std::uint32_t kMaxRawBytes = 8;
@@ -316,8 +315,7 @@ std::vector<std::string> ControlInspector::Describe(const Target& target,
     lines.push_back(ControlLabel(target));
     const std::vector<const host::NamedField*> fields = FieldsOf(target);
     if (fields.empty()) {
-        const bool haveRows = !FieldPrefix(target).empty() ||
-                              dynamic_cast<const CKitPanel*>(m_cockpit.GetPanel(target.panel));
+        const bool haveRows = dynamic_cast<const CKitPanel*>(m_cockpit.GetPanel(target.panel));
         lines.push_back(haveRows ? "  (no fields)" : "  (fields: click it to trace)");
     }
     for (const host::NamedField* field : fields) {
