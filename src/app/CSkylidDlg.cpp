@@ -9,6 +9,8 @@
 #include <QWheelEvent>
 #include <QWindow>
 
+#include "app/ControlInspector.h"
+#include "app/PanelJump.h"
 #include "banner/KxBanner.h"
 #include "config/CIniRead.h"
 #include "controls/CPanelMouse.h"
@@ -305,6 +307,8 @@ void CSkylidDlg::FrameUpdate() {
 
     PollKeyboard();
     UpdateViewPort();
+    if (IsInspectorOn())
+        m_inspector->AfterFrame(m_generic);
 
     m_updateAllByte.SetInt(generic::kUpdateAll.Read(m_generic));
     if (m_updateAllByte.BecameSet())
@@ -466,13 +470,13 @@ void CSkylidDlg::mousePressEvent(QMouseEvent* event) {
         m_mouse.code = MouseEvent::kLeftPress;
         StoreMouse(p.x(), p.y());
         m_previousMouse = CPoint(p.x(), p.y());
-        Dispatch();
+        DispatchTraced();
         if (m_notReady == 0 && m_frameCounter == 0)
             StartRealTime();
     } else if (event->button() == Qt::RightButton) {
         m_mouse.code = MouseEvent::kRightPress;
         StoreMouse(p.x(), p.y());
-        Dispatch();
+        DispatchTraced();
     }
 }
 
@@ -519,9 +523,13 @@ void CSkylidDlg::mouseMoveEvent(QMouseEvent* event) {
     }
     m_previousMouse = CPoint(p.x(), p.y());
     Dispatch();
+    if (IsInspectorOn())
+        update();  // the control under the pointer, also before the loop runs
 }
 
 void CSkylidDlg::keyPressEvent(QKeyEvent* event) {
+    if (HandleAidKey(*event))
+        return;
     if (!event->isAutoRepeat())
         m_keysDown.insert(event->key());
 }
@@ -579,6 +587,8 @@ void CSkylidDlg::paintEvent(QPaintEvent*) {
     painter.fillRect(QRect(0, 0, kFrameWidth, kFrameHeight), Qt::black);
     painter.drawImage(QPoint(m_origin.x, m_origin.y), m_picture,
                       QRect(m_scroll.x, m_scroll.y, m_picture.width(), m_picture.height()));
+    if (IsInspectorOn())
+        PaintInspector(painter);
     if (m_watchdog.IsSilent()) {
         const QRect band(m_origin.x, m_origin.y, width() - m_origin.x, kHostSilentBannerHeight);
         painter.fillRect(band, QColor(160, 0, 0));

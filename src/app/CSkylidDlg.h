@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPointer>
 #include <QSet>
 #include <QWidget>
 #include <cstdint>
@@ -26,6 +27,9 @@
 #include "shm/SimSegment.h"
 
 class KxBanner;
+class ControlInspector;
+class PanelJumpPopup;
+class QPainter;
 
 // What the command line and the initialisation file choose.
 struct DialogOptions {
@@ -95,6 +99,19 @@ class CSkylidDlg : public QWidget, public IFrameOwner {
     bool HasLoopStatistics() const { return m_haveStatistics; }
     const RTStatistics& LastStatistics() const { return m_statistics; }
 
+    // Aids for the people who build and check panels. F2 shows or hides the
+    // control inspector (hit areas, the control under the pointer with its
+    // fields, what the last click changed); F3 opens the list of panels and
+    // scrolls to the one chosen.
+    static constexpr int kInspectorKey = Qt::Key_F2;
+    static constexpr int kPanelJumpKey = Qt::Key_F3;
+    void ToggleInspector();
+    bool IsInspectorOn() const;
+    const ControlInspector* Inspector() const { return m_inspector.get(); }
+    void OpenPanelJump();
+    PanelJumpPopup* PanelJump() const;
+    void JumpToPanel(int number);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -113,6 +130,9 @@ class CSkylidDlg : public QWidget, public IFrameOwner {
   private:
     void StoreMouse(int x, int y);
     void Dispatch();
+    bool HandleAidKey(const QKeyEvent& event);
+    void DispatchTraced();
+    void PaintInspector(QPainter& painter);
     void Publish();
     void InitialiseView();
     void ReadViewOptions();
@@ -171,4 +191,8 @@ class CSkylidDlg : public QWidget, public IFrameOwner {
     bool m_haveStatistics = false;
     RTStatistics m_statistics{};
     HostWatchdog m_watchdog{m_clock};
+
+    // Made when first switched on: an unused inspector costs nothing.
+    std::unique_ptr<ControlInspector> m_inspector;
+    QPointer<PanelJumpPopup> m_panelJump;
 };
