@@ -1,6 +1,7 @@
 #include "app/CSkylidDlg.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -9,6 +10,7 @@
 #include <QWheelEvent>
 #include <QWindow>
 
+#include "app/CockpitState.h"
 #include "banner/KxBanner.h"
 #include "config/CIniRead.h"
 #include "controls/CPanelMouse.h"
@@ -77,6 +79,7 @@ void CSkylidDlg::ShowWaitingHint(bool waiting) {
     std::string title = m_caption;
     if (waiting)
         title += "  - click in the window to start";
+    title += m_stateNote;
     setWindowTitle(QString::fromStdString(title));
 }
 
@@ -186,6 +189,7 @@ bool CSkylidDlg::InitialiseDialog() {
 
     // 13.
     m_manager.SetRemoteHoldAll(false);
+    RestoreCockpitState();
     banner->AddProgress(10);
 
     // 14. The real-time loop.
@@ -513,6 +517,11 @@ void CSkylidDlg::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CSkylidDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_S && event->modifiers() == Qt::ControlModifier) {
+        if (!event->isAutoRepeat())
+            SaveCockpitState();
+        return;
+    }
     if (!event->isAutoRepeat())
         m_keysDown.insert(event->key());
 }
@@ -570,4 +579,39 @@ void CSkylidDlg::paintEvent(QPaintEvent*) {
     painter.fillRect(QRect(0, 0, kFrameWidth, kFrameHeight), Qt::black);
     painter.drawImage(QPoint(m_origin.x, m_origin.y), m_picture,
                       QRect(m_scroll.x, m_scroll.y, m_picture.width(), m_picture.height()));
+}
+
+std::string CSkylidDlg::StateFile() const {
+    return m_options.stateFile.empty() ? cockpitstate::kDefaultFile : m_options.stateFile;
+}
+
+// The --state file, once the panels are initialised and before the loop
+// starts: the panels publish the restored cockpit from here on. A bad line
+// costs only that line; each goes to the standard error, the count to the
+// caption.
+void CSkylidDlg::RestoreCockpitState() {
+    if (m_options.stateFile.empty())
+        return;
+    const std::string& path = m_options.stateFile;
+    if (!QFileInfo::exists(QString::fromStdString(path))) {
+        m_stateNote = "  - no cockpit state in " + path + " yet (Ctrl+S saves it there)";
+        std::fprintf(stderr, "skylid: %s\n", m_stateNote.c_str() + 4);
+        return;
+    }
+    const cockpitstate::Result result = cockpitstate::Restore(m_manager, m_generic, path);
+    for (const std::string& problem : result.problems)
+        std::fprintf(stderr, "skylid: %s, %s\n", path.c_str(), problem.c_str());
+    m_stateNote = "  - " + result.Summary("restored", path);
+    std::fprintf(stderr, "skylid: %s\n", m_stateNote.c_str() + 4);
+}
+
+void CSkylidDlg::SaveCockpitState() {
+    if (!IsReady())
+        return;
+    const std::string path = StateFile();
+    const cockpitstate::Result result = cockpitstate::Save(m_manager, m_generic, path);
+    const QString shown = QFileInfo(QString::fromStdString(path)).absoluteFilePath();
+    m_stateNote = "  - " + result.Summary("saved", shown.toStdString());
+    std::fprintf(stderr, "skylid: %s\n", m_stateNote.c_str() + 4);
+    ShowWaitingHint(!m_loopRunning);
 }

@@ -33,6 +33,9 @@ struct DialogOptions {
     std::string genericSegment = Gensim_Shm::kName;
     std::string trainingSegment = CTrnShm::kName;
     kx::IClock* clock = nullptr;  // the steady clock when null
+    // The cockpit state file: restored at start-up when it exists, and where
+    // Ctrl+S saves (skylid-state.ini in the working folder when empty).
+    std::string stateFile;
 };
 
 class CSkylidDlg : public QWidget, public IFrameOwner {
@@ -83,6 +86,11 @@ class CSkylidDlg : public QWidget, public IFrameOwner {
     std::uint8_t* Segment() const { return m_generic; }
     const QImage& Picture() const { return m_picture; }
     bool HasLoopStatistics() const { return m_haveStatistics; }
+    // Cockpit state files (Ctrl+S saves): the file used and what the last
+    // restore or save did, as the caption shows it.
+    std::string StateFile() const;
+    void SaveCockpitState();
+    const std::string& GetStateNote() const { return m_stateNote; }
     const RTStatistics& LastStatistics() const { return m_statistics; }
 
   protected:
@@ -110,6 +118,7 @@ class CSkylidDlg : public QWidget, public IFrameOwner {
     bool Fail(const char* text, const char* caption);
     bool FailStart(KxBanner& banner, const char* bannerText, const char* caption);
     void ShowWaitingHint(bool waiting);
+    void RestoreCockpitState();
 
     DialogOptions m_options;
     kx::IClock& m_clock;
@@ -133,6 +142,7 @@ class CSkylidDlg : public QWidget, public IFrameOwner {
     char m_bitmapDirectory[1024] = {};
     char m_mainPicture[1024] = {};
     std::string m_caption;
+    std::string m_stateNote;  // shown after the caption
 
     int m_notReady = 1;
     bool m_loopRunning = false;
