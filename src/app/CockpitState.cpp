@@ -422,9 +422,10 @@ std::string Result::Summary(const char* verb, const std::string& path) const {
     if (!ok)
         return std::string("cockpit state not ") + verb + ": " + error;
     std::string text = std::string("cockpit state ") + verb + (verb[0] == 's' ? " to " : " from ") +
-                       path + " (" + std::to_string(fields) + " fields";
+                       path + " (" + std::to_string(fields) + (fields == 1 ? " field" : " fields");
     if (!problems.empty())
-        text += ", " + std::to_string(problems.size()) + " lines skipped";
+        text += ", " + std::to_string(problems.size()) +
+                (problems.size() == 1 ? " line skipped" : " lines skipped");
     return text + ")";
 }
 

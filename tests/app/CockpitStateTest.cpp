@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -15,13 +16,18 @@
 #include <string>
 #include <vector>
 
+#include <QTest>
+
 #include "app/CA320Cockpit.h"
+#include "app/CSkylidDlg.h"
 #include "app/CockpitState.h"
+#include "banner/ViewInitialise.h"
 #include "controls/CBaseCockpitControl.h"
 #include "controls/CPanelMouse.h"
 #include "controls/MouseEvent.h"
 #include "fields/FieldValue.h"
 #include "fields/HostRegistry.h"
+#include "platform/KxClock.h"
 #include "shm/SimSegment.h"
 #include "support/TestSupport.h"
 
@@ -305,6 +311,51 @@ TEST_F(CockpitStateTest, AFailedWriteLeavesTheOldFileAsItWas) {
     // A good write replaces the file whole.
     ASSERT_TRUE(cockpitstate::WriteFileAtomically(file, "[new]\n", error)) << error;
     EXPECT_EQ(testsupport::ReadFile(file), "[new]\n");
+}
+
+// The window: --state restores at start-up, before the loop runs, and
+// Ctrl+S saves to the same file, naming it in the caption.
+TEST_F(CockpitStateTest, TheWindowRestoresItsStateFileAtStartAndSavesItWithCtrlS) {
+    static kx::FakeClock reportClock;  // the start-up report's pauses do not wait
+    ViewInitialise::SetClock(&reportClock);
+    std::string ini = testsupport::ReadFile(*s_art / "art/Skylid.ini");
+    ini.replace(ini.find("[OPTIONS]\n"), 10, "[OPTIONS]\nBannerProgram = /bin/true\n");
+    testsupport::WriteFile(dir / "Skylid.ini", ini);
+    const std::string file = dir / "lesson.ini";
+    testsupport::WriteFile(file,
+                           "[Electrical panel]\n"
+                           "ELEC.BUTTON_1.STATE = 1\n"
+                           "[ATC]\n"
+                           "SQUAWK = 7000\n"
+                           "[Fuel panel\n");  // 5: no closing bracket
+
+    DialogOptions options;
+    options.iniFile = dir / "Skylid.ini";
+    options.genericSegment = testsupport::UniqueSegmentName("state");
+    options.trainingSegment = options.genericSegment + "_Trn";
+    options.stateFile = file;
+    CSkylidDlg dialog(options);
+    ASSERT_TRUE(dialog.InitialiseDialog()) << dialog.GetErrorText();
+    EXPECT_FALSE(dialog.IsLoopRunning());
+    const std::uint8_t* view = dialog.Segment();
+    EXPECT_EQ(view[129956], 1) << "BAT 2 published before the loop starts";
+    std::int32_t code = 0;
+    std::memcpy(&code, view + 131008 + 4, sizeof code);
+    EXPECT_EQ(code, 7000);
+    EXPECT_NE(dialog.GetStateNote().find("restored from " + file), std::string::npos)
+        << dialog.GetStateNote();
+    EXPECT_NE(dialog.GetStateNote().find("1 line skipped"), std::string::npos);
+    EXPECT_NE(dialog.windowTitle().toStdString().find(dialog.GetStateNote()), std::string::npos);
+
+    QTest::keyClick(&dialog, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_NE(dialog.GetStateNote().find("saved to " + file), std::string::npos)
+        << dialog.GetStateNote();
+    const std::string saved = testsupport::ReadFile(file);
+    EXPECT_NE(saved.find("\nELEC.BUTTON_1.STATE = 1\n"), std::string::npos);
+    EXPECT_NE(saved.find("\n[ATC]\nSQUAWK = 7000\n"), std::string::npos);
+    EXPECT_EQ(dialog.HeldKeyCount(), 0) << "the save key is no held key";
+    dialog.ShutDown();
+    ViewInitialise::SetClock(nullptr);
 }
 
 }  // namespace
