@@ -601,7 +601,7 @@ void CSkylidDlg::RestoreCockpitState() {
     const cockpitstate::Result result = cockpitstate::Restore(m_manager, m_generic, path);
     for (const std::string& problem : result.problems)
         std::fprintf(stderr, "skylid: %s, %s\n", path.c_str(), problem.c_str());
-    m_stateNote = "  - " + result.Summary("restored", path);
+    m_stateNote = "  - " + result.Summary(cockpitstate::Result::Action::Restored, path);
     std::fprintf(stderr, "skylid: %s\n", m_stateNote.c_str() + 4);
 }
 
@@ -611,7 +611,7 @@ void CSkylidDlg::SaveCockpitState() {
     const std::string path = StateFile();
     const cockpitstate::Result result = cockpitstate::Save(m_manager, m_generic, path);
     const QString shown = QFileInfo(QString::fromStdString(path)).absoluteFilePath();
-    m_stateNote = "  - " + result.Summary("saved", shown.toStdString());
+    m_stateNote = "  - " + result.Summary(cockpitstate::Result::Action::Saved, shown.toStdString());
     std::fprintf(stderr, "skylid: %s\n", m_stateNote.c_str() + 4);
     ShowWaitingHint(!m_loopRunning);
 }

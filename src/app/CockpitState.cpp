@@ -130,10 +130,11 @@ bool ParseWhole(const std::string& text, long low, long high, long& out) {
 // escaped as well, because a line holding '[' ends a section for the
 // initialisation-file lookups.
 std::string FormatField(const std::uint8_t* view, const host::NamedField& field) {
-    char buffer[4200];
-    host::FormatValue(view, field, host::ValueStyle::Quoted, buffer, sizeof buffer);
+    // Room for every character escaped (\xHH) and the quotes.
+    std::vector<char> buffer(field.type == shm::FieldType::Text ? 4 * field.textSize + 8 : 64);
+    host::FormatValue(view, field, host::ValueStyle::Quoted, buffer.data(), buffer.size());
     std::string text;
-    for (const char* p = buffer; *p != '\0'; ++p) {
+    for (const char* p = buffer.data(); *p != '\0'; ++p) {
         if (*p == '[' && field.type == shm::FieldType::Text)
             text += "\\x5b";
         else
@@ -418,14 +419,16 @@ bool ApplyBaro(CNavPanel& efis, const BaroEntry& baro) {
 
 }  // namespace
 
-std::string Result::Summary(const char* verb, const std::string& path) const {
+std::string Result::Summary(Action action, const std::string& path) const {
+    const bool saved = action == Action::Saved;
     if (!ok)
-        return std::string("cockpit state not ") + verb + ": " + error;
-    std::string text = std::string("cockpit state ") + verb + (verb[0] == 's' ? " to " : " from ") +
+        return std::string("cockpit state not ") + (saved ? "saved: " : "restored: ") + error;
+    std::string text = std::string("cockpit state ") + (saved ? "saved to " : "restored from ") +
                        path + " (" + std::to_string(fields) + (fields == 1 ? " field" : " fields");
-    if (!problems.empty())
+    if (!problems.empty()) {
         text += ", " + std::to_string(problems.size()) +
                 (problems.size() == 1 ? " line skipped" : " lines skipped");
+    }
     return text + ")";
 }
 

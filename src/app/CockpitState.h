@@ -39,9 +39,10 @@ struct Result {
     std::string error;  // why the file could not be read or written
     std::vector<std::string> problems;  // one line per skipped entry: "line N: ..."
 
+    enum class Action { Saved, Restored };
     // One line for the window caption: what was done and how many lines
     // were skipped, or why nothing was done.
-    std::string Summary(const char* verb, const std::string& path) const;
+    std::string Summary(Action action, const std::string& path) const;
 };
 
 // The text of a state file for the cockpit as it stands.

@@ -255,7 +255,8 @@ TEST_F(CockpitStateTest, BadLinesAreReportedOneByOneAndTheRestIsRestored) {
         EXPECT_TRUE(result.problems[i].starts_with(lines[i])) << result.problems[i];
     EXPECT_EQ(result.fields, 3);
     EXPECT_EQ(result.records, 2);
-    EXPECT_NE(result.Summary("restored", file).find("11 lines skipped"), std::string::npos);
+    EXPECT_NE(result.Summary(cockpitstate::Result::Action::Restored, file).find("11 lines skipped"),
+              std::string::npos);
 
     Settle();
     const Fields now = Published();
