@@ -163,73 +163,37 @@ struct Units {
     }
 };
 
-// The keys of the units' records.
+// The items of [FCU STATE]: the record's values, then its three flags.
 struct FcuKey {
     const char* name;
-    long low;
-    long high;
+    std::int32_t FcuStateRecord::*value;  // or
+    std::uint8_t FcuStateRecord::*flag;   // 0 or 1
 };
-constexpr long kIntMin = std::numeric_limits<std::int32_t>::min();
-constexpr long kIntMax = std::numeric_limits<std::int32_t>::max();
 constexpr FcuKey kFcuKeys[] = {
-    {"SPEED", kIntMin, kIntMax},
-    {"HEADING", kIntMin, kIntMax},
-    {"ALTITUDE_1000", kIntMin, kIntMax},
-    {"ALTITUDE_100", kIntMin, kIntMax},
-    {"VERTICAL", kIntMin, kIntMax},
-    {"MACH", 0, 1},
-    {"TRK_FPA", 0, 1},
-    {"STEP_100", 0, 1},
+    {"SPEED", &FcuStateRecord::speed, nullptr},
+    {"HEADING", &FcuStateRecord::heading, nullptr},
+    {"ALTITUDE_1000", &FcuStateRecord::altitude1000, nullptr},
+    {"ALTITUDE_100", &FcuStateRecord::altitude100, nullptr},
+    {"VERTICAL", &FcuStateRecord::vertical, nullptr},
+    {"MACH", nullptr, &FcuStateRecord::mach},
+    {"TRK_FPA", nullptr, &FcuStateRecord::trkFpa},
+    {"STEP_100", nullptr, &FcuStateRecord::step100},
 };
 
-void SetFcuValue(FcuStateRecord& record, std::size_t key, long value) {
-    switch (key) {
-        case 0:
-            record.speed = static_cast<std::int32_t>(value);
-            break;
-        case 1:
-            record.heading = static_cast<std::int32_t>(value);
-            break;
-        case 2:
-            record.altitude1000 = static_cast<std::int32_t>(value);
-            break;
-        case 3:
-            record.altitude100 = static_cast<std::int32_t>(value);
-            break;
-        case 4:
-            record.vertical = static_cast<std::int32_t>(value);
-            break;
-        case 5:
-            record.mach = static_cast<std::uint8_t>(value);
-            break;
-        case 6:
-            record.trkFpa = static_cast<std::uint8_t>(value);
-            break;
-        default:
-            record.step100 = static_cast<std::uint8_t>(value);
-            break;
-    }
+long FcuLow(const FcuKey& key) {
+    return key.value != nullptr ? std::numeric_limits<std::int32_t>::min() : 0;
 }
-
-long FcuValue(const FcuStateRecord& record, std::size_t key) {
-    switch (key) {
-        case 0:
-            return record.speed;
-        case 1:
-            return record.heading;
-        case 2:
-            return record.altitude1000;
-        case 3:
-            return record.altitude100;
-        case 4:
-            return record.vertical;
-        case 5:
-            return record.mach;
-        case 6:
-            return record.trkFpa;
-        default:
-            return record.step100;
-    }
+long FcuHigh(const FcuKey& key) {
+    return key.value != nullptr ? std::numeric_limits<std::int32_t>::max() : 1;
+}
+void SetFcuValue(FcuStateRecord& record, const FcuKey& key, long value) {
+    if (key.value != nullptr)
+        record.*key.value = static_cast<std::int32_t>(value);
+    else
+        record.*key.flag = static_cast<std::uint8_t>(value);
+}
+long FcuValue(const FcuStateRecord& record, const FcuKey& key) {
+    return key.value != nullptr ? record.*key.value : record.*key.flag;
 }
 
 // A transponder code: up to four digits 0 to 7.
@@ -312,7 +276,7 @@ struct Reader {
                     if (!kx::EqualNoCase(entry.name.c_str(), kFcuKeys[k].name))
                         continue;
                     long v = 0;
-                    if (!ParseWhole(value, kFcuKeys[k].low, kFcuKeys[k].high, v))
+                    if (!ParseWhole(value, FcuLow(kFcuKeys[k]), FcuHigh(kFcuKeys[k]), v))
                         return Problem(entry, "bad value for " + entry.name + ": '" + value + "'");
                     plan.fcuKeys[k] = true;
                     plan.fcuValues[k] = v;
@@ -453,8 +417,8 @@ std::string Describe(CA320Cockpit& cockpit, const std::uint8_t* view, Result& re
         units.fcu->GetState(record);
         text += "\n[" + std::string(kFcuSection) + "]\n";
         for (std::size_t k = 0; k < std::size(kFcuKeys); ++k)
-            text +=
-                std::string(kFcuKeys[k].name) + " = " + std::to_string(FcuValue(record, k)) + "\n";
+            text += std::string(kFcuKeys[k].name) + " = " +
+                    std::to_string(FcuValue(record, kFcuKeys[k])) + "\n";
         ++result.records;
     }
     if (units.atc != nullptr && units.atc->Entry().Digits() > 0) {
@@ -549,7 +513,7 @@ Result Restore(CA320Cockpit& cockpit, std::uint8_t* view, const std::string& pat
         units.fcu->GetState(record);
         for (std::size_t k = 0; k < std::size(kFcuKeys); ++k) {
             if (plan.fcuKeys[k])
-                SetFcuValue(record, k, plan.fcuValues[k]);
+                SetFcuValue(record, kFcuKeys[k], plan.fcuValues[k]);
         }
         units.fcu->SetState(record);
         ++result.records;
