@@ -1,6 +1,7 @@
 #include "app/CSkylidDlg.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -11,6 +12,7 @@
 
 #include "app/ControlInspector.h"
 #include "app/PanelJump.h"
+#include "app/CockpitState.h"
 #include "banner/KxBanner.h"
 #include "config/CIniRead.h"
 #include "controls/CPanelMouse.h"
@@ -83,6 +85,7 @@ void CSkylidDlg::ShowWaitingHint(bool waiting) {
         title += "  - click in the window to start";
     if (m_watchdog.IsSilent())
         title += kHostSilentCaption;
+    title += m_stateNote;
     setWindowTitle(QString::fromStdString(title));
 }
 
@@ -192,6 +195,7 @@ bool CSkylidDlg::InitialiseDialog() {
 
     // 13.
     m_manager.SetRemoteHoldAll(false);
+    RestoreCockpitState();
     banner->AddProgress(10);
 
     // 14. The real-time loop.
@@ -530,6 +534,11 @@ void CSkylidDlg::mouseMoveEvent(QMouseEvent* event) {
 void CSkylidDlg::keyPressEvent(QKeyEvent* event) {
     if (HandleAidKey(*event))
         return;
+    if (event->key() == Qt::Key_S && event->modifiers() == Qt::ControlModifier) {
+        if (!event->isAutoRepeat())
+            SaveCockpitState();
+        return;
+    }
     if (!event->isAutoRepeat())
         m_keysDown.insert(event->key());
 }
@@ -595,4 +604,39 @@ void CSkylidDlg::paintEvent(QPaintEvent*) {
         painter.setPen(Qt::white);
         painter.drawText(band, Qt::AlignCenter, QString::fromLatin1(kHostSilentBanner));
     }
+}
+
+std::string CSkylidDlg::StateFile() const {
+    return m_options.stateFile.empty() ? cockpitstate::kDefaultFile : m_options.stateFile;
+}
+
+// The --state file, once the panels are initialised and before the loop
+// starts: the panels publish the restored cockpit from here on. A bad line
+// costs only that line; each goes to the standard error, the count to the
+// caption.
+void CSkylidDlg::RestoreCockpitState() {
+    if (m_options.stateFile.empty())
+        return;
+    const std::string& path = m_options.stateFile;
+    if (!QFileInfo::exists(QString::fromStdString(path))) {
+        m_stateNote = "  - no cockpit state in " + path + " yet (Ctrl+S saves it there)";
+        std::fprintf(stderr, "skylid: %s\n", m_stateNote.c_str() + 4);
+        return;
+    }
+    const cockpitstate::Result result = cockpitstate::Restore(m_manager, m_generic, path);
+    for (const std::string& problem : result.problems)
+        std::fprintf(stderr, "skylid: %s, %s\n", path.c_str(), problem.c_str());
+    m_stateNote = "  - " + result.Summary(cockpitstate::Result::Action::Restored, path);
+    std::fprintf(stderr, "skylid: %s\n", m_stateNote.c_str() + 4);
+}
+
+void CSkylidDlg::SaveCockpitState() {
+    if (!IsReady())
+        return;
+    const std::string path = StateFile();
+    const cockpitstate::Result result = cockpitstate::Save(m_manager, m_generic, path);
+    const QString shown = QFileInfo(QString::fromStdString(path)).absoluteFilePath();
+    m_stateNote = "  - " + result.Summary(cockpitstate::Result::Action::Saved, shown.toStdString());
+    std::fprintf(stderr, "skylid: %s\n", m_stateNote.c_str() + 4);
+    ShowWaitingHint(!m_loopRunning);
 }

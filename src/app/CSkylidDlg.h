@@ -41,6 +41,9 @@ struct DialogOptions {
     // Warn when the host's time counter stands still (off: --no-host-watchdog;
     // HostWatchdog = 0 in the initialisation file switches it off too).
     bool hostWatchdog = true;
+    // The cockpit state file: restored at start-up when it exists, and where
+    // Ctrl+S saves (skylid-state.ini in the working folder when empty).
+    std::string stateFile;
 };
 
 class CSkylidDlg : public QWidget, public IFrameOwner {
@@ -97,6 +100,11 @@ class CSkylidDlg : public QWidget, public IFrameOwner {
     std::uint8_t* Segment() const { return m_generic; }
     const QImage& Picture() const { return m_picture; }
     bool HasLoopStatistics() const { return m_haveStatistics; }
+    // Cockpit state files (Ctrl+S saves): the file used and what the last
+    // restore or save did, as the caption shows it.
+    std::string StateFile() const;
+    void SaveCockpitState();
+    const std::string& GetStateNote() const { return m_stateNote; }
     const RTStatistics& LastStatistics() const { return m_statistics; }
 
     // Aids for the people who build and check panels. F2 shows or hides the
@@ -140,6 +148,7 @@ class CSkylidDlg : public QWidget, public IFrameOwner {
     bool Fail(const char* text, const char* caption);
     bool FailStart(KxBanner& banner, const char* bannerText, const char* caption);
     void ShowWaitingHint(bool waiting);
+    void RestoreCockpitState();
 
     DialogOptions m_options;
     kx::IClock& m_clock;
@@ -163,6 +172,7 @@ class CSkylidDlg : public QWidget, public IFrameOwner {
     char m_bitmapDirectory[1024] = {};
     char m_mainPicture[1024] = {};
     std::string m_caption;
+    std::string m_stateNote;  // shown after the caption
 
     int m_notReady = 1;
     bool m_loopRunning = false;

@@ -17,7 +17,7 @@
 namespace {
 
 const char kHelp[] =
-    "Usage: skylid [--ini PATH] [--stats] [--segment NAME] [--no-host-watchdog]\n"
+    "Usage: skylid [--ini PATH] [--state FILE] [--stats] [--segment NAME] [--no-host-watchdog]\n"
     "\n"
     "The cockpit-panel window of the flight-training simulator. It attaches the\n"
     "shared-memory segments of the simulation host (creating them when it is the\n"
@@ -27,6 +27,9 @@ const char kHelp[] =
     "Options:\n"
     "  --ini PATH   the initialisation file (default: Skylid.ini in the current\n"
     "               folder, else beside the program)\n"
+    "  --state FILE restore the cockpit saved in FILE at start-up (when it exists);\n"
+    "               Ctrl+S in the window saves the cockpit to FILE (default:\n"
+    "               skylid-state.ini in the current folder)\n"
     "  --stats      print the real-time loop's statistics when the window closes\n"
     "  --segment NAME\n"
     "               attach the generic segment NAME and the training segment\n"
@@ -42,7 +45,7 @@ const char kHelp[] =
     "\n"
     "Mouse: left button presses push-buttons and switches, right button works\n"
     "guards and covers, the wheel turns knobs; drag with the left button or use\n"
-    "the arrow keys to move around the cockpit.\n";
+    "the arrow keys to move around the cockpit. Ctrl+S saves the cockpit state.\n";
 
 // SIGTERM, SIGINT and SIGHUP close the window the way its close button does,
 // so the segments are released and the attach counters counted down. The
@@ -127,6 +130,10 @@ int CSkylidApp::Run(int argc, char** argv) {
                 return 2;
             }
             options.trainingSegment = options.genericSegment + "_Trn";
+        } else if (arg == "--state" && i + 1 < argc) {
+            options.stateFile = argv[++i];
+        } else if (arg.rfind("--state=", 0) == 0) {
+            options.stateFile = arg.substr(8);
         } else if (arg == "--ini" && i + 1 < argc) {
             options.iniFile = argv[++i];
         } else if (arg.rfind("--ini=", 0) == 0) {

@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "util/KxText.h"
 
@@ -214,4 +215,45 @@ bool Ini_File_Reader::FindLine(const char* section, const char* text) {
     }
     ItemMissing(text);
     return false;
+}
+
+bool Ini_File_Reader::ReadEntries(std::vector<Entry>& entries) {
+    entries.clear();
+    if (m_file == nullptr || !m_file->Rewind())
+        return false;
+    std::string section;
+    int number = 0;
+    while (m_file->ReadLine(m_line, static_cast<int>(sizeof m_line))) {
+        ++number;
+        std::size_t len = std::strlen(m_line);
+        while (len > 0 && IsLineEnd(m_line[len - 1]))
+            --len;
+        Entry entry;
+        entry.line = number;
+        entry.text.assign(m_line, len);
+        const std::size_t first = entry.text.find_first_not_of(" \t");
+        if (first == std::string::npos || entry.text[first] == ';' || entry.text[first] == '#')
+            continue;
+        const std::size_t equals = entry.text.find('=');
+        const std::size_t open = entry.text.find('[');
+        const std::size_t close =
+            open == std::string::npos ? std::string::npos : entry.text.find(']', open + 1);
+        if (equals != std::string::npos) {
+            entry.kind = Entry::Kind::Item;
+            char name[kLineSize];
+            CopyWithoutBlanks(name, sizeof name, entry.text.c_str(), entry.text.c_str() + equals);
+            entry.name = name;
+            std::size_t start = equals + 1;
+            while (start < entry.text.size() && IsBlank(entry.text[start]))
+                ++start;
+            entry.value = entry.text.substr(start);
+        } else if (close != std::string::npos) {
+            entry.kind = Entry::Kind::Section;
+            section = entry.text.substr(open + 1, close - open - 1);
+            entry.name = section;
+        }
+        entry.section = section;
+        entries.push_back(std::move(entry));
+    }
+    return true;
 }

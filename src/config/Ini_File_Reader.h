@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "config/SettingsFileClass.h"
 #include "log/Kx_ErrorReport.h"
@@ -66,6 +67,27 @@ class Ini_File_Reader : public Kx_ErrorReport {
     // without blanks and without its line end, equals text (a marker line
     // without "=").
     bool FindLine(const char* section, const char* text);
+
+    // One line of the file as the lookups above see it, for readers that walk
+    // a whole file instead of asking for known items.
+    struct Entry {
+        enum class Kind {
+            Section,  // "[name]": name holds the section's name
+            Item,     // "name = value" (the first "=" splits the line)
+            Other,    // any other line that is not blank or a comment
+        };
+        Kind kind = Kind::Other;
+        int line = 0;         // 1 for the first line of the file
+        std::string section;  // the section the line belongs to ("" before the first)
+        std::string name;     // the item's name without blanks and tabs
+        std::string value;    // after the "=", without leading blanks, to the line end
+        std::string text;     // the whole line without its line end
+    };
+    // Every line of the open file, from the top: blank lines and comment
+    // lines (first non-blank character ';' or '#') are left out. A line with
+    // "=" is an item; a line without one that holds "[" and a later "]" starts
+    // a section. False when no file is open.
+    bool ReadEntries(std::vector<Entry>& entries);
 
   private:
     // FindKey and LookForValue with their messages; on success the value

@@ -34,6 +34,11 @@ class CGuardedCover : public CBaseCockpitControl {
     void HandleMouse(MouseEvent* event);
     int GetCoverState() const { return m_guardState; }
     bool IsClosed() const { return m_guardState == kGuardClosed; }
+    // Closes or opens the cover without a click (a restored cockpit).
+    void SetClosed(bool closed) {
+        m_guardState = closed ? kGuardClosed : kGuardOpen;
+        m_index = closed ? 1 : 0;
+    }
 
   private:
     bool m_armed = false;

@@ -92,6 +92,15 @@ void CA330_Clock::SetAllOn() {
         OutByte(view, kCagePulled, 1);
 }
 
+void CA330_Clock::RefreshFromOutputs() {
+    CKitPanel::RefreshFromOutputs();
+    const std::uint8_t* view = GetSharedMemory();
+    if (!IsInitialised() || view == nullptr)
+        return;
+    Rotaries()[kBaroKnob].SetValue(GenField<std::int32_t>::At(OutBlock() + kBaro).Read(view));
+    m_cagePulled = ReadOutByte(view, kCagePulled) != 0;
+}
+
 void CA330_Clock::AfterControls(std::uint8_t* view, MouseEvent* event) {
     CRotaryKnobClass& baro = Rotaries()[kBaroKnob];
     baro.HandleMouseClamped(event);

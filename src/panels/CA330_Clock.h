@@ -31,6 +31,9 @@ class CA330_Clock : public KitPanel<KitCounts{
     CA330_Clock() : KitPanel(clockpanel::kDescription) {}
 
     void SetAllOn() override;
+    // The kit's controls, then the barometric knob and the cage knob's pull
+    // from their published fields.
+    void RefreshFromOutputs() override;
 
     int DrawCount() const { return m_drawCount; }
 

@@ -354,6 +354,10 @@ void CA330_Rmp::RefreshFromOutputs() {
         return;
     Switches()[0].SetPosition(
         ReadOutByte(GetSharedMemory(), out::kPower) != 0 ? CSwitchClass::kUp : CSwitchClass::kDown);
+    // The communication radio selected, as published (a restored cockpit).
+    const std::int32_t type = ReadOutInt(GetSharedMemory(), out::kSelectedType);
+    if (type >= 0 && type < kCommTypes && !m_standbyNav)
+        m_type = m_commType = type;
 }
 
 void CA330_Rmp::WindowText(int window, char (&text)[kTextSize]) const {

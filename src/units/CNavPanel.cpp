@@ -190,6 +190,16 @@ void CNavPanel::SetBaro(int hpa) {
     BaroKnob(kInHgKnob).SetValue(m_baro.inHg);
 }
 
+void CNavPanel::SetBaroInHg(int inHgHundredths) {
+    m_baro.inHg = kx::Limit(inHgHundredths, BaroSetting::kMinimumInHg, BaroSetting::kMaximumInHg);
+    m_baro.inHgUnit = true;
+    m_baro.standard = false;
+    BaroKnob(kInHgKnob).SetValue(m_baro.inHg);
+    // As a turn of the inHg knob: the hPa knob follows within its own limits.
+    BaroKnob(kHpaKnob).SetValue(BaroSetting::HpaFromInHg(m_baro.inHg));
+    m_baro.hpa = BaroKnob(kHpaKnob).GetValue();
+}
+
 void CNavPanel::ToggleFd() {
     CButtonClass& fd = Buttons()[kFdButton];
     fd.SetPressed(!fd.IsPressed());

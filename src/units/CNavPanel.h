@@ -60,6 +60,9 @@ class CNavPanel : public KitPanel<KitCounts{.buttons = efis::kButtonCount,
 
     void SelectStandard();
     void SetBaro(int hpa);
+    // The setting in inHg (hundredths, limited to 2500..3500) with the window
+    // in inHg, as a restored cockpit state gives it back.
+    void SetBaroInHg(int inHgHundredths);
     void ToggleFd();
     // Both ADF/VOR switches to position 2.
     void SwitchReset();

@@ -6,6 +6,7 @@
 #include <climits>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "support/TestSupport.h"
 
@@ -231,4 +232,55 @@ TEST_F(IniReaderTest, BadInputGivesOnlyTheUsualMessages) {
         EXPECT_EQ(reader.GetErrorText(),
                   "SettingsFileClass::OpenFileForReading\nPermission denied\n" + locked);
     }
+}
+
+// The whole file line by line, as the lookups see it: every item that the
+// listing gives is found by a lookup with the same value.
+TEST_F(IniReaderTest, ReadEntriesListsSectionsItemsAndOtherLinesWithTheirNumbers) {
+    Open(
+        "; comment\n"
+        "stray before any section\n"
+        "\n"
+        "[FIRST]\r\n"
+        "  Item One = a  b \r\n"
+        "# another comment\n"
+        "Empty =\n"
+        "[SECOND] trailing words\n"
+        "x=1=2\n"
+        "no equals here\n");
+    std::vector<Ini_File_Reader::Entry> entries;
+    ASSERT_TRUE(reader.ReadEntries(entries));
+    using Kind = Ini_File_Reader::Entry::Kind;
+    ASSERT_EQ(entries.size(), 7u);
+    const struct {
+        Kind kind;
+        int line;
+        const char* section;
+        const char* name;
+        const char* value;
+    } expected[] = {
+        {Kind::Other, 2, "", "", ""},
+        {Kind::Section, 4, "FIRST", "FIRST", ""},
+        {Kind::Item, 5, "FIRST", "ItemOne", "a  b "},
+        {Kind::Item, 7, "FIRST", "Empty", ""},
+        {Kind::Section, 8, "SECOND", "SECOND", ""},
+        {Kind::Item, 9, "SECOND", "x", "1=2"},
+        {Kind::Other, 10, "SECOND", "", ""},
+    };
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const auto& e = entries[i];
+        EXPECT_EQ(e.kind, expected[i].kind) << i;
+        EXPECT_EQ(e.line, expected[i].line) << i;
+        EXPECT_EQ(e.section, expected[i].section) << i;
+        EXPECT_EQ(e.name, expected[i].name) << i;
+        EXPECT_EQ(e.value, expected[i].value) << i;
+        if (e.kind == Kind::Item) {
+            EXPECT_EQ(Text(e.section.c_str(), e.name.c_str()), e.value) << i;
+        }
+    }
+    EXPECT_EQ(entries[6].text, "no equals here");
+
+    Ini_File_Reader closed;
+    EXPECT_FALSE(closed.ReadEntries(entries));
+    EXPECT_TRUE(entries.empty());
 }
