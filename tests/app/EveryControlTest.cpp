@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -34,56 +35,74 @@
 
 namespace {
 
-// What a control's click must change when that is not simply its row's field.
+// How a control whose effect depends on a state is checked in that state.
 enum class Rule {
-    Powered,    // acts only while the host's input `field` is set: set it first
-    PlaceOnly,  // acts only in a state the loop does not make: its point must
-                // lie on it and reach its panel, its effect is not checked
+    Powered,      // acts only while the host's input `field` is set: set it first
+    NoOutput,     // a key without a function: the click must change nothing
+    Entry,        // its effect stays (an entry) until control `undo` takes it back
+    SelectFirst,  // acts only for a selection: control (index + `other`) first
+    RightFirst,   // a right click on it first (a second mode of one knob, a
+                  // cover that the panel keeps itself)
+    Wheel,        // pulled with the wheel, not turned
+    PlaceOnly,    // its effect is not in the segment: its point must lie on it
+                  // and reach its panel
 };
 
 struct Condition {
     int panel;
-    const char* label;  // the row's label, "*" every control of the panel; units:
-    int first;          // or the control indexes first..last
+    const char* label;  // the row's label, "*" every control of the panel; or ""
+    int first;          // and the control indexes first..last
     int last;
     Rule rule;
-    const char* field;  // Rule::Powered
+    const char* field;  // Rule::Powered, Rule::SelectFirst ("": none)
+    int other;          // Rule::SelectFirst
+    int undo;           // the control whose click takes its effect back, or -1
     const char* reason;
 };
 
-// Controls checked in a condition of their own. Covered buttons need no row
-// here: the loop opens the cover first whenever a cover row names the button.
+// Controls checked in a condition of their own, the first row that matches.
+// Covered buttons need no row here: the loop opens the cover first whenever a
+// cover row names the button.
 const Condition kConditions[] = {
-    {40, "", 7, 12, Rule::PlaceOnly, "",
-     "a reception key is published only as the selected channel's"},
-    {41, "", 7, 12, Rule::PlaceOnly, "",
-     "a reception key is published only as the selected channel's"},
-    {42, "", 7, 12, Rule::PlaceOnly, "",
-     "a reception key is published only as the selected channel's"},
-    {40, "MLS", 0, 0, Rule::PlaceOnly, "", "set up but neither drawn nor published"},
-    {41, "MLS", 0, 0, Rule::PlaceOnly, "", "set up but neither drawn nor published"},
-    {42, "MLS", 0, 0, Rule::PlaceOnly, "", "set up but neither drawn nor published"},
-    {40, "*", 0, 0, Rule::Powered, "ACP_0.POWERED", "the keys select only while powered"},
-    {41, "*", 0, 0, Rule::Powered, "ACP_1.POWERED", "the keys select only while powered"},
-    {42, "*", 0, 0, Rule::Powered, "ACP_2.POWERED", "the keys select only while powered"},
-    {37, "NAV", 0, 0, Rule::PlaceOnly, "", "under the panel's own NAV cover (not a cover row)"},
-    {38, "NAV", 0, 0, Rule::PlaceOnly, "", "under the panel's own NAV cover (not a cover row)"},
-    {39, "NAV", 0, 0, Rule::PlaceOnly, "", "under the panel's own NAV cover (not a cover row)"},
-    {37, "TUNING KNOB", 0, 0, Rule::PlaceOnly, "", "tunes only a selected, powered radio"},
-    {38, "TUNING KNOB", 0, 0, Rule::PlaceOnly, "", "tunes only a selected, powered radio"},
-    {39, "TUNING KNOB", 0, 0, Rule::PlaceOnly, "", "tunes only a selected, powered radio"},
-    {25, "CAGE", 0, 0, Rule::PlaceOnly, "", "one step of the baro knob below its display step"},
-    {50, "5", 0, 0, Rule::PlaceOnly, "", "a squawk digit after a complete code"},
-    {50, "6", 0, 0, Rule::PlaceOnly, "", "a squawk digit after a complete code"},
-    {50, "7", 0, 0, Rule::PlaceOnly, "", "a squawk digit after a complete code"},
-    {50, "0", 0, 0, Rule::PlaceOnly, "", "a squawk digit after a complete code"},
-    {8, "", 25, 25, Rule::PlaceOnly, "", "a key without a function on an empty page"},
-    {8, "", 28, 28, Rule::PlaceOnly, "", "a key without a function on an empty page"},
-    {8, "", 42, 69, Rule::PlaceOnly, "", "characters once the scratch pad is full"},
-    {9, "", 25, 25, Rule::PlaceOnly, "", "a key without a function on an empty page"},
-    {9, "", 28, 28, Rule::PlaceOnly, "", "a key without a function on an empty page"},
-    {9, "", 42, 69, Rule::PlaceOnly, "", "characters once the scratch pad is full"},
-    {20, "", 12, 12, Rule::PlaceOnly, "", "publishes what control 11 does (see the report)"},
+    // Audio control panels: the key of the hidden place of the second
+    // reception row is set up but neither drawn nor published.
+    {40, "MLS", 0, 0, Rule::PlaceOnly, "", 0, -1, "hidden: neither drawn nor published"},
+    {41, "MLS", 0, 0, Rule::PlaceOnly, "", 0, -1, "hidden: neither drawn nor published"},
+    {42, "MLS", 0, 0, Rule::PlaceOnly, "", 0, -1, "hidden: neither drawn nor published"},
+    {40, "", 7, 13, Rule::SelectFirst, "ACP_0.POWERED", -7, -1,
+     "published for the selected channel"},
+    {41, "", 7, 13, Rule::SelectFirst, "ACP_1.POWERED", -7, -1,
+     "published for the selected channel"},
+    {42, "", 7, 13, Rule::SelectFirst, "ACP_2.POWERED", -7, -1,
+     "published for the selected channel"},
+    {40, "*", 0, 0, Rule::Powered, "ACP_0.POWERED", 0, -1,
+     "a channel is selected only when powered"},
+    {41, "*", 0, 0, Rule::Powered, "ACP_1.POWERED", 0, -1,
+     "a channel is selected only when powered"},
+    {42, "*", 0, 0, Rule::Powered, "ACP_2.POWERED", 0, -1,
+     "a channel is selected only when powered"},
+    // Radio management panels.
+    {37, "TUNING KNOB", 0, 0, Rule::PlaceOnly, "", 0, -1, "tunes the standby display; sent on XFR"},
+    {38, "TUNING KNOB", 0, 0, Rule::PlaceOnly, "", 0, -1, "tunes the standby display; sent on XFR"},
+    {39, "TUNING KNOB", 0, 0, Rule::PlaceOnly, "", 0, -1, "tunes the standby display; sent on XFR"},
+    {37, "NAV", 0, 0, Rule::RightFirst, "", 0, -1, "under the panel's own cover"},
+    {38, "NAV", 0, 0, Rule::RightFirst, "", 0, -1, "under the panel's own cover"},
+    {39, "NAV", 0, 0, Rule::NoOutput, "", 0, -1, "the third RMP tunes no navigation"},
+    {25, "CAGE", 0, 0, Rule::Wheel, "", 0, -1, "pulled and pushed with the wheel"},
+    // Transponder: four digits at most, CLR starts again.
+    {50, "0", 0, 0, Rule::SelectFirst, "", -1, 8, "a leading 0 is code 0: after 7 it is 70"},
+    {50, "CLR", 0, 0, Rule::SelectFirst, "", -2, -1, "clears a code keyed first"},
+    {50, "", 0, 6, Rule::Entry, "", 0, 8, "a digit stays in the code until CLR"},
+    // MCDUs: the two blank keys; characters stay on the scratch pad until CLR.
+    {8, "", 25, 25, Rule::NoOutput, "", 0, -1, "a blank key"},
+    {8, "", 28, 28, Rule::NoOutput, "", 0, -1, "a blank key"},
+    {8, "", 29, 69, Rule::Entry, "", 0, 70, "a character stays on the scratch pad"},
+    {9, "", 25, 25, Rule::NoOutput, "", 0, -1, "a blank key"},
+    {9, "", 28, 28, Rule::NoOutput, "", 0, -1, "a blank key"},
+    {9, "", 29, 69, Rule::Entry, "", 0, 70, "a character stays on the scratch pad"},
+    // FCU: the altitude knob turns in 1000 ft steps (control 11) or, after a
+    // right click on it, in 100 ft steps (control 12, at the same place).
+    {20, "", 12, 12, Rule::RightFirst, "", 0, -1, "the altitude knob's 100 ft step"},
 };
 
 const Condition* FindCondition(int panel, const std::string& label, int index) {
@@ -240,13 +259,8 @@ class EveryControl : public ::testing::Test {
         const auto quiet = Snap();
         Settle(40);
         m_noise.assign(Gensim_Shm::kSize, false);
-        for (std::uint32_t at : Diff(quiet, Snap())) {
-            m_noise[at] = true;
-            for (const auto& [byte, name] : m_names) {
-                if (name == Name(at))
-                    m_noise[byte] = true;
-            }
-        }
+        for (std::uint32_t at : Diff(quiet, Snap()))
+            MarkField(m_noise, at);
     }
 
     std::vector<std::uint8_t> Snap() const { return {m_segment, m_segment + Gensim_Shm::kSize}; }
@@ -259,6 +273,16 @@ class EveryControl : public ::testing::Test {
                 changed.push_back(i);
         }
         return changed;
+    }
+
+    // Marks every byte of the field that holds byte `at`.
+    void MarkField(std::vector<bool>& marks, std::uint32_t at) const {
+        marks[at] = true;
+        const std::string name = Name(at);
+        for (std::uint32_t b = at; b > 0 && Name(b - 1) == name; --b)
+            marks[b - 1] = true;
+        for (std::uint32_t b = at + 1; b < marks.size() && Name(b) == name; ++b)
+            marks[b] = true;
     }
 
     std::string Name(std::uint32_t at) const {
@@ -321,6 +345,20 @@ class EveryControl : public ::testing::Test {
     void Release(Qt::MouseButton button, CPoint picture, int frames = 3) {
         Send(QEvent::MouseButtonRelease, button, Bring(picture));
         Settle(frames);
+    }
+    // The pointer comes to the point and the wheel turns one notch toward
+    // the user (pulls) or away (pushes); the window keeps the wheel's code
+    // until its cycle of 21 frames comes round.
+    static constexpr int kWheelFrames = 21;
+    std::vector<std::uint8_t> Spin(CPoint picture, bool toward) {
+        const QPoint at = Bring(picture);
+        Send(QEvent::MouseMove, Qt::NoButton, at);
+        QWheelEvent turn(QPointF(at), QPointF(m_dialog->mapToGlobal(at)), QPoint(),
+                         QPoint(0, toward ? -120 : 120), Qt::NoButton, Qt::NoModifier,
+                         Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(m_dialog.get(), &turn);
+        Settle(1);
+        return Snap();
     }
     void Click(Qt::MouseButton button, CPoint picture) {
         Press(button, picture);
@@ -514,9 +552,10 @@ std::vector<Target> EveryControl::UnitTargets(int number, const CBasePanel& pane
     return targets;
 }
 
-void EveryControl::Work(int number, const CBasePanel& panel, const Target& t, int index) {
-    if (t.act == Target::Act::Skip)
+void EveryControl::Work(int number, const CBasePanel& panel, const Target& given, int index) {
+    if (given.act == Target::Act::Skip)
         return;
+    Target t = given;
     std::ostringstream who;
     who << "panel " << number << " control " << index << " \"" << t.label << "\"";
     const auto& place = m_dialog->Manager().GetLayout(number);
@@ -534,14 +573,32 @@ void EveryControl::Work(int number, const CBasePanel& panel, const Target& t, in
         ++m_placeOnly;
         return;
     }
+    const Rule rule = condition != nullptr ? condition->rule : Rule::PlaceOnly;
     std::uint8_t* power = nullptr;
-    if (condition != nullptr && condition->rule == Rule::Powered) {
+    if (condition != nullptr && condition->field[0] != '\0') {
         const host::NamedField* input = host::GenericRegistry().Find(condition->field);
-        ASSERT_NE(input, nullptr) << condition->field;
+        EXPECT_NE(input, nullptr) << condition->field;
+        if (input == nullptr)
+            return;
         power = m_segment + input->offset;
         *power = 1;
         Settle(2);
     }
+    if (condition != nullptr && rule == Rule::SelectFirst) {
+        Click(Qt::LeftButton, Centre(panel.GetControl(index + condition->other)->GetRect()));
+        Settle(2);
+    }
+    if (condition != nullptr && rule == Rule::RightFirst)
+        Click(Qt::RightButton, t.point);
+    if (condition != nullptr && rule == Rule::NoOutput) {
+        t.noOutput = true;
+        t.width = 0;
+        t.prefix.clear();
+    }
+    const int undo = condition != nullptr ? condition->undo : -1;
+    if (undo >= 0)
+        t.restoreByClick = false;
+    const bool wheel = condition != nullptr && rule == Rule::Wheel;
     const CBaseCockpitControl* cover = t.cover >= 0 ? panel.GetControl(t.cover) : nullptr;
     if (cover != nullptr) {
         Click(Qt::RightButton, Centre(cover->GetRect()));
@@ -550,16 +607,35 @@ void EveryControl::Work(int number, const CBasePanel& panel, const Target& t, in
             << who.str() << ": its cover did not open";
     }
     ++m_checked;
+    // Fields that a panel's state keeps changing by themselves (a countdown
+    // that runs while a radio tunes navigation) are no effect of this click.
+    const auto quiet = Snap();
+    Settle(2);
     const auto before = Snap();
+    std::vector<bool> running(Gensim_Shm::kSize, false);
+    for (std::uint32_t at : Diff(quiet, before))
+        MarkField(running, at);
+    auto still = [&running](std::vector<std::uint32_t> bytes) {
+        bytes.erase(std::remove_if(bytes.begin(), bytes.end(),
+                                   [&running](std::uint32_t at) { return running[at]; }),
+                    bytes.end());
+        return bytes;
+    };
     const Qt::MouseButton button = t.act == Target::Act::Right ? Qt::RightButton : Qt::LeftButton;
     const int coverState = t.act == Target::Act::Right
                                ? static_cast<const CGuardedCover*>(control)->GetCoverState()
                                : 0;
-    const auto held = Press(button, t.point);
-    Release(button, t.point);
+    std::vector<std::uint8_t> held;
+    if (wheel) {
+        held = Spin(t.point, true);
+        Settle(kWheelFrames);
+    } else {
+        held = Press(button, t.point);
+        Release(button, t.point);
+    }
     const auto after = Snap();
-    std::vector<std::uint32_t> changed = Diff(before, held);
-    for (std::uint32_t at : Diff(before, after)) {
+    std::vector<std::uint32_t> changed = still(Diff(before, held));
+    for (std::uint32_t at : still(Diff(before, after))) {
         if (std::find(changed.begin(), changed.end(), at) == changed.end())
             changed.push_back(at);
     }
@@ -612,7 +688,7 @@ void EveryControl::Work(int number, const CBasePanel& panel, const Target& t, in
         // Two controls of one unit that publish the same are one control
         // twice, or one hit where the other is drawn.
         std::vector<std::uint8_t> signature;
-        for (std::uint32_t at : Diff(before, held)) {
+        for (std::uint32_t at : still(Diff(before, held))) {
             for (int s = 0; s < 4; ++s)
                 signature.push_back(static_cast<std::uint8_t>(at >> (8 * s)));
             signature.push_back(held[at]);
@@ -634,12 +710,19 @@ void EveryControl::Work(int number, const CBasePanel& panel, const Target& t, in
                                << owners;
 
     // Back to where it was, so that each control starts from the same cockpit.
-    if (t.act == Target::Act::Turn) {
+    if (wheel) {
+        Spin(t.point, false);
+        Settle(kWheelFrames);
+    } else if (undo >= 0) {
+        Click(Qt::LeftButton, Centre(panel.GetControl(undo)->GetRect()));
+    } else if (t.act == Target::Act::Turn) {
         Press(Qt::LeftButton, t.restore);
         Release(Qt::LeftButton, t.restore);
     } else if (t.restoreByClick) {
         Click(button, t.restore);
     }
+    if (condition != nullptr && rule == Rule::RightFirst)
+        Click(Qt::RightButton, t.point);
     Settle(12);  // past a spring-loaded switch's return
     if (cover != nullptr)
         Click(Qt::RightButton, Centre(cover->GetRect()));
