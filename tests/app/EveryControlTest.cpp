@@ -242,8 +242,13 @@ class EveryControl : public ::testing::Test {
             if (panel == nullptr || panel->OutBlock() == kit::kNone)
                 continue;
             auto own = [&](const char* label, const kit::Out& out, int positions) {
-                for (std::uint32_t b = 0; b < kit::Width(out, positions); ++b)
-                    m_owner[panel->OutBlock() + out.offset + b] = label;
+                const std::string who =
+                    "panel " + std::to_string(entry.number) + " \"" + label + "\"";
+                for (std::uint32_t b = 0; b < kit::Width(out, positions); ++b) {
+                    auto [it, fresh] = m_owner.emplace(panel->OutBlock() + out.offset + b, who);
+                    EXPECT_TRUE(fresh) << who << " and " << it->second << " both publish in byte "
+                                       << it->first << " (" << Name(it->first) << ")";
+                }
             };
             const kit::PanelDescription& desc = panel->Description();
             for (const auto& row : desc.buttons)
