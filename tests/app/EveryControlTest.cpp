@@ -7,9 +7,12 @@
 // field, and rows naming the wrong offset.
 //
 // One loop runs over the cockpit catalogue's rows (labels, kinds, output
-// encodings) and over the controls of the units that keep their own; the
-// controls whose output is conditional are checked in their condition, listed
-// with the reason in kConditions.
+// encodings) and over the controls of the units that keep their own: buttons
+// are pressed and released, covers right-clicked, switches, knobs and levers
+// clicked on the part that points to their next position, rotary knobs held
+// on their increasing half. Controls whose output is conditional are checked
+// in their condition, listed with the reason in kConditions; rows drawn only
+// in the other layout, buttons the panel holds in and lights take no click.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -389,6 +392,7 @@ class EveryControl : public ::testing::Test {
     std::uint64_t m_time = 1000;
     int m_checked = 0;
     int m_placeOnly = 0;
+    int m_notHere = 0;  // drawn only in the other layout, or held in by the panel
     std::map<const CBasePanel*, std::map<std::vector<std::uint8_t>, std::string>> m_seen;
 
     inline static testsupport::TempDir* s_dir = nullptr;
@@ -558,8 +562,11 @@ std::vector<Target> EveryControl::UnitTargets(int number, const CBasePanel& pane
 }
 
 void EveryControl::Work(int number, const CBasePanel& panel, const Target& given, int index) {
-    if (given.act == Target::Act::Skip)
+    if (given.act == Target::Act::Skip) {
+        if (panel.GetControl(index)->GetKind() != ControlType::Light)
+            ++m_notHere;
         return;
+    }
     Target t = given;
     std::ostringstream who;
     who << "panel " << number << " control " << index << " \"" << t.label << "\"";
@@ -776,6 +783,40 @@ TEST_F(EveryControl, EachIsHitWhereItIsDrawnAndChangesOnlyItsOwnField) {
     EXPECT_EQ(kitPanels, 45);
     EXPECT_EQ(units, 3) << "the FCU and the two MCDUs";
     EXPECT_GT(m_checked, 300);
-    std::printf("clicked %d controls; %d more checked for their place only\n", m_checked,
-                m_placeOnly);
+    std::printf(
+        "clicked %d controls; %d more checked for their place only; %d not drawn in "
+        "this layout or held by their panel\n",
+        m_checked, m_placeOnly, m_notHere);
+}
+
+// Places overlap: the place kept for the absent panel 26 (613, 497, 285 x 110)
+// covers the evacuation panel (613, 508), and the flaps panel's place (1449,
+// 3581) the lower edge of the TCAS panel (1530, 3465, 310 x 130). A point
+// goes to the panel whose control is drawn under it, else to the first place.
+TEST_F(EveryControl, OverlappingPlacesGiveThePointToTheControlDrawnThere) {
+    const CSkylidCkptMngr& manager = m_dialog->Manager();
+    const CBaseCockpitControl* evacCommand = manager.GetPanel(47)->GetControl(0);
+    ASSERT_NE(evacCommand, nullptr);
+    EXPECT_EQ(manager.FindPanel(Centre(evacCommand->GetRect())), 47);
+    EXPECT_EQ(manager.FindPanel(CPoint(614, 509)), 26) << "no control there";
+
+    // XPDR MODE, the TCAS panel's third knob, reaches below y 3581.
+    const CBaseCockpitControl* xpdrMode = manager.GetPanel(50)->GetControl(11);
+    ASSERT_NE(xpdrMode, nullptr);
+    const CRect knob = xpdrMode->GetRect();
+    ASSERT_GT(knob.bottom, 3582);
+    EXPECT_EQ(manager.FindPanel(CPoint((knob.left + knob.right) / 2, 3582)), 50);
+    auto drawnAt = [&manager](int number, CPoint p) {
+        for (int i = 0; const CBaseCockpitControl* c = manager.GetPanel(number)->GetControl(i);
+             ++i) {
+            if (c->GetKind() != ControlType::Light && c->IsPointInside(p.x, p.y))
+                return true;
+        }
+        return false;
+    };
+    CPoint beside(knob.right, 3582);
+    while (beside.x < 1789 && (drawnAt(50, beside) || drawnAt(19, beside)))
+        ++beside.x;
+    ASSERT_LT(beside.x, 1789);
+    EXPECT_EQ(manager.FindPanel(beside), 19) << "beside the knob, at " << beside.x;
 }
