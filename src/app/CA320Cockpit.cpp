@@ -257,17 +257,36 @@ void CA320Cockpit::UpdateAll() {
         UpdatePanel(n);
 }
 
+// The first place that holds the point, unless a later place that also holds
+// it has a control drawn under the point: places overlap at their edges (and
+// the places kept for absent panels overlap panels), and a click must reach
+// the control that is drawn where it lands.
 int CA320Cockpit::FindPanel(CPoint point) const {
+    int first = kNoPanel;
     for (int n = 0; n < kPanelCount; ++n) {
         if (n == kUnplacedPanel)
             continue;
         const LayoutRecord& p = m_layout[n];
         if (p.x <= point.x && point.x <= p.x + p.width && p.y <= point.y &&
             point.y <= p.y + p.height) {
-            return n;
+            if (HasControlAt(n, point))
+                return n;
+            if (first == kNoPanel)
+                first = n;
         }
     }
-    return kNoPanel;
+    return first;
+}
+
+bool CA320Cockpit::HasControlAt(int number, CPoint point) const {
+    const CBasePanel* panel = GetPanel(number);
+    if (panel == nullptr)
+        return false;
+    for (int i = 0; const CBaseCockpitControl* control = panel->GetControl(i); ++i) {
+        if (control->GetKind() != ControlType::Light && control->IsPointInside(point.x, point.y))
+            return true;
+    }
+    return false;
 }
 
 void CA320Cockpit::OnMouse(CPoint point) {

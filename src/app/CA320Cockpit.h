@@ -126,6 +126,8 @@ class CA320Cockpit : public Kx_ErrorReport {
 
   private:
     void BuildLayout();
+    // A control of that panel (not a light) is drawn under the point.
+    bool HasControlAt(int number, CPoint point) const;
     bool CheckControlsFit(int number, const CBasePanel& panel);
     void DescribeFailedPicture(const CBasePanel& panel);
     void RebuildVisibleList(int left, int top, int right, int bottom);
