@@ -82,7 +82,8 @@ Registry::Registry(std::span<const RowTable> tables, std::uint32_t segmentSize)
                                  row.type == shm::FieldType::Text ? row.textSize : 0,
                                  row.ranged,
                                  row.minimum,
-                                 row.maximum};
+                                 row.maximum,
+                                 row.consumed};
                 auto [it, inserted] = m_byName.emplace(Upper(field.name), m_fields.size());
                 if (!inserted)
                     m_duplicates.push_back(field.name);
@@ -141,6 +142,8 @@ void Registry::CheckRow(const RowTable& table, const shm::FieldRow& row,
                                                           row.maximum}) +
                                      " that does not fit its type");
     }
+    if (row.consumed && row.writer != shm::Writer::Host)
+        AddProblem(problems, where + " is consumed but not written by the host");
     if (row.meaning == nullptr || row.meaning[0] == '\0')
         AddProblem(problems, where + " has no meaning");
     // The last field of the row, in 64 bits so that no sum wraps.

@@ -40,6 +40,7 @@ struct NamedField {
     bool ranged = false;
     double minimum = 0;
     double maximum = 0;
+    bool consumed = false;  // a host request the cockpit empties once taken
 };
 
 class Registry {

@@ -30,6 +30,10 @@ struct FieldRow {
     bool ranged = false;
     double minimum = 0;
     double maximum = 0;
+    // A request of the host that the cockpit empties (writes zeros into)
+    // once it has taken it: the only change the program makes to a field
+    // the host writes.
+    bool consumed = false;
 
     // The row with a range, e.g. {"FCU.HEADING", ...}.In(0, 359).
     constexpr FieldRow In(double low, double high) const {
@@ -37,6 +41,12 @@ struct FieldRow {
         row.ranged = true;
         row.minimum = low;
         row.maximum = high;
+        return row;
+    }
+    // The row of a request that the cockpit empties once taken.
+    constexpr FieldRow Consumed() const {
+        FieldRow row = *this;
+        row.consumed = true;
         return row;
     }
 };

@@ -141,14 +141,16 @@ inline constexpr double kScreenScale = 0.4;
          shm::Writer::Host, "non-zero: the up/down arrows at the end of the scratch-pad line"},   \
         {P ".PAGE_VALID", BlocksOf(kA320, SIDE).page + kPageValid, shm::FieldType::Byte,          \
          shm::Writer::Host, "the page is drawn only while non-zero"},                             \
-        {P ".MESSAGE",                                                                            \
-         BlocksOf(kA320, SIDE).page + kMessage,                                                   \
-         shm::FieldType::Text,                                                                    \
-         shm::Writer::Host,                                                                       \
-         "scratch-pad message; the panel empties it when taken; \"@\" clears the scratch pad",    \
-         1,                                                                                       \
-         0,                                                                                       \
-         kScratchPadSize},                                                                        \
+        shm::FieldRow{                                                                            \
+            P ".MESSAGE",                                                                         \
+            BlocksOf(kA320, SIDE).page + kMessage,                                                \
+            shm::FieldType::Text,                                                                 \
+            shm::Writer::Host,                                                                    \
+            "scratch-pad message; the panel empties it when taken; \"@\" clears the scratch pad", \
+            1,                                                                                    \
+            0,                                                                                    \
+            kScratchPadSize}                                                                      \
+            .Consumed(),                                                                          \
     {                                                                                             \
         P ".MESSAGE_COLOUR", BlocksOf(kA320, SIDE).page + kMessageColour, shm::FieldType::Int32,  \
             shm::Writer::Host, "colour of the message: 0 white, 1 amber, 2 red, 3 cyan"           \

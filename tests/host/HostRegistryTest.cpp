@@ -147,6 +147,9 @@ TEST(HostRegistry, CheckFindsRangesThatDoNotFitTheirType) {
         ProblemsOf({FieldRow{"T.A", 10, FieldType::Text, Writer::Host, "a", 1, 0, 4}.In(0, 1)})
             .find("range to a text"),
         std::string::npos);
+    EXPECT_NE(ProblemsOf({FieldRow{"T.A", 10, FieldType::Byte, Writer::Program, "a"}.Consumed()})
+                  .find("consumed but not written by the host"),
+              std::string::npos);
 }
 
 TEST(HostRegistry, EveryControlOutputAndTheUnitTargetsHaveTheirRanges) {
