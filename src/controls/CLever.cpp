@@ -57,15 +57,18 @@ void CLever::HandleMouse(MouseEvent* event) {
     GetLocalMousePoint(local);
     const CPoint p(local.x + m_zoneX, local.y + m_zoneY);
 
+    // The wheel moves to the next present detent in its direction, so that
+    // the lever never rests where it has no picture and no published meaning;
+    // past the last one it stays.
     if (IsPointInside(p.x, p.y)) {
-        if (event->code == MouseEvent::kWheelToward) {
-            if (m_index < kDetentCount - 1)
-                ++m_index;
-            return;
-        }
-        if (event->code == MouseEvent::kWheelAway) {
-            if (m_index > 0)
-                --m_index;
+        if (event->code == MouseEvent::kWheelToward || event->code == MouseEvent::kWheelAway) {
+            const int step = event->code == MouseEvent::kWheelToward ? 1 : -1;
+            for (int i = m_index + step; i >= 0 && i < kDetentCount; i += step) {
+                if (m_present[i]) {
+                    m_index = i;
+                    break;
+                }
+            }
             return;
         }
     }

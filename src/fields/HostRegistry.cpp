@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 
 namespace host {
@@ -78,7 +79,11 @@ Registry::Registry(std::span<const RowTable> tables, std::uint32_t segmentSize)
                                  row.writer,
                                  row.meaning,
                                  shm::FieldWidth(row),
-                                 row.type == shm::FieldType::Text ? row.textSize : 0};
+                                 row.type == shm::FieldType::Text ? row.textSize : 0,
+                                 row.ranged,
+                                 row.minimum,
+                                 row.maximum,
+                                 row.consumed};
                 auto [it, inserted] = m_byName.emplace(Upper(field.name), m_fields.size());
                 if (!inserted)
                     m_duplicates.push_back(field.name);
@@ -117,6 +122,28 @@ void Registry::CheckRow(const RowTable& table, const shm::FieldRow& row,
         AddProblem(problems, where + " is a text of no characters");
     if (row.type != shm::FieldType::Text && row.textSize != 0)
         AddProblem(problems, where + " gives a text size to a field that is not a text");
+    if (row.ranged) {
+        if (row.type == shm::FieldType::Text)
+            AddProblem(problems, where + " gives a range to a text");
+        else if (!(row.minimum <= row.maximum))
+            AddProblem(problems, where + " has a range whose minimum is above its maximum");
+        else if (row.minimum < shm::TypeMinimum(row.type) ||
+                 row.maximum > shm::TypeMaximum(row.type))
+            AddProblem(problems, where + " has a range " +
+                                     RangeText(NamedField{{},
+                                                          0,
+                                                          row.type,
+                                                          row.writer,
+                                                          nullptr,
+                                                          0,
+                                                          0,
+                                                          true,
+                                                          row.minimum,
+                                                          row.maximum}) +
+                                     " that does not fit its type");
+    }
+    if (row.consumed && row.writer != shm::Writer::Host)
+        AddProblem(problems, where + " is consumed but not written by the host");
     if (row.meaning == nullptr || row.meaning[0] == '\0')
         AddProblem(problems, where + " has no meaning");
     // The last field of the row, in 64 bits so that no sum wraps.
@@ -185,6 +212,21 @@ std::string TypeName(const NamedField& field) {
             return "text(" + std::to_string(field.textSize) + ")";
     }
     return "?";
+}
+
+std::string RangeText(const NamedField& field) {
+    if (!field.ranged)
+        return {};
+    auto number = [](double value) {
+        char text[32];
+        if (value > -1e18 && value < 1e18 &&
+            value == static_cast<double>(static_cast<long long>(value)))
+            std::snprintf(text, sizeof text, "%lld", static_cast<long long>(value));
+        else
+            std::snprintf(text, sizeof text, "%g", value);
+        return std::string(text);
+    };
+    return number(field.minimum) + ".." + number(field.maximum);
 }
 
 const char* WriterName(shm::Writer writer) {

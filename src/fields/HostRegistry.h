@@ -36,6 +36,11 @@ struct NamedField {
     const char* meaning;
     std::uint32_t width;     // bytes in the segment
     std::uint32_t textSize;  // characters of a text field, 0 otherwise
+    // The values the field stays within (inclusive) when ranged.
+    bool ranged = false;
+    double minimum = 0;
+    double maximum = 0;
+    bool consumed = false;  // a host request the cockpit empties once taken
 };
 
 class Registry {
@@ -55,7 +60,9 @@ class Registry {
     // True when the tables are sound: every row well formed, every name
     // unique and made of A-Z, 0-9, '_' and '.', every field inside the
     // segment, and no field written by the program overlapping any other
-    // field (one writer per byte). Otherwise one line per fault in problems.
+    // field (one writer per byte), and every range inside its field's type
+    // (minimum not above maximum; none on a text). Otherwise one line per
+    // fault in problems.
     bool Check(std::string& problems) const;
 
   private:
@@ -77,6 +84,9 @@ const Registry& GenericRegistry();
 // "byte", "int32", "text(50)", ...
 std::string TypeName(const NamedField& field);
 const char* WriterName(shm::Writer writer);
+
+// "0..359", or "" for a field without a range.
+std::string RangeText(const NamedField& field);
 
 // Fields that belong to the segment's attach logic: shown, never set by hand.
 bool IsReadOnly(const NamedField& field);

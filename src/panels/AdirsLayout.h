@@ -46,12 +46,16 @@ static_assert(3 + kRows <= 21, "row states end before the entry text");
 
 // The fields the rows do not describe.
 inline constexpr shm::FieldRow kExtraFields[] = {
-    {"ADIRS.UNIT_%d.STATE", kRowState.Offset(), shm::FieldType::Byte, shm::Writer::Program,
-     "reference unit on (1) or off (0): each click on its button toggles it", kUnits, 1},
+    shm::FieldRow{
+        "ADIRS.UNIT_%d.STATE", kRowState.Offset(), shm::FieldType::Byte, shm::Writer::Program,
+        "reference unit on (1) or off (0): each click on its button toggles it", kUnits, 1}
+        .In(0, 1),
     {"ADIRS.ENTRY_TEXT", kEntryText.Offset(), shm::FieldType::Text, shm::Writer::Program,
      "the keypad entry (17 characters, all NUL when cleared)", 1, 0, kTextSize},
-    {"ADIRS.ENT", kEntSignal.Offset(), shm::FieldType::Byte, shm::Writer::Program,
-     "ENT signal: 1 for 50 updates after ENT, then until the host puts the ENT light out"},
+    shm::FieldRow{
+        "ADIRS.ENT", kEntSignal.Offset(), shm::FieldType::Byte, shm::Writer::Program,
+        "ENT signal: 1 for 50 updates after ENT, then until the host puts the ENT light out"}
+        .In(0, 1),
     {"ADIRS.DISPLAY_TEXT", kHostText.Offset(), shm::FieldType::Text, shm::Writer::Host,
      "the display text shown while no entry is in progress (16 shown)", 1, 0, kTextSize},
 };

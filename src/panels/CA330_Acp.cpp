@@ -65,25 +65,27 @@ std::span<const shm::FieldRow> ExtraFields(int side) {
             for (int s = 0; s < 3; ++s) {
                 const blocks::PanelBlocks at = kSides[s].a320;
                 auto add = [&](const std::string& name, std::uint32_t block, std::uint32_t offset,
-                               shm::FieldType type, shm::Writer writer, const char* meaning) {
+                               shm::FieldType type, shm::Writer writer, const char* meaning,
+                               int low = 0, int high = -1) {
                     texts.push_back("ACP_" + std::to_string(s) + "." + name);
-                    rows[s].push_back(
-                        shm::FieldRow{texts.back().c_str(), block + offset, type, writer, meaning});
+                    const shm::FieldRow row{texts.back().c_str(), block + offset, type, writer,
+                                            meaning};
+                    rows[s].push_back(low <= high ? row.In(low, high) : row);
                 };
                 using shm::FieldType;
                 using shm::Writer;
                 add("REMOTE_HOLD", at.out, out::kRemoteHold, FieldType::Byte, Writer::Host,
                     "non-zero: the panel ignores the mouse");
                 add("TX_CHANNEL", at.out, out::kChannel, FieldType::Int16, Writer::Program,
-                    "selected transmission key 0 to 6, 125 when none");
+                    "selected transmission key 0 to 6, 125 when none", 0, 125);
                 add("TX_RECEPTION", at.out, out::kRow1Selected, FieldType::Byte, Writer::Program,
-                    "1 while the reception key of the selected channel is in");
+                    "1 while the reception key of the selected channel is in", 0, 1);
                 static constexpr const char* kRow2Names[6] = {"VOR_1", "VOR_2", "ADF_1",
                                                               "ADF_2", "MKR",   "ILS"};
                 for (std::uint32_t n = 0; n < 6; ++n) {
                     add(std::string("RX_") + kRow2Names[n], at.out, out::kRow2 + n, FieldType::Byte,
                         Writer::Program,
-                        "reception key: 10 in, 0 out (while a channel is selected)");
+                        "reception key: 10 in, 0 out (while a channel is selected)", 0, 10);
                 }
                 add("POWERED", at.in, in::kPowered, FieldType::Byte, Writer::Host,
                     "panel powered: transmission keys light and can be selected");

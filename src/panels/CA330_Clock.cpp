@@ -47,10 +47,16 @@ constexpr shm::FieldRow kExtraFields[] = {
      "text of the second two-digit display (2 characters)", 1, 0, 3},
     {"CLOCK.ALL_ON", kIn + kAllOnRequest, shm::FieldType::Byte, shm::Writer::Host,
      "non-zero holds the cage knob pulled"},
-    {"CLOCK.CAGE_PULLED", kOut + kCagePulled, shm::FieldType::Byte, shm::Writer::Program,
-     "1 while the standby horizon's cage knob is pulled"},
-    {"CLOCK.BARO", kOut + kBaro, shm::FieldType::Int32, shm::Writer::Program,
-     "standby barometric setting, 990 to 1050 (1013 at start)"},
+    shm::FieldRow{"CLOCK.TRUE_ECHO", kIn + kTrueEcho, shm::FieldType::Byte, shm::Writer::Program,
+                  "the STBY TRUE button's state, echoed by the cockpit every update: its lower "
+                  "legend one update later"}
+        .In(0, 1),
+    shm::FieldRow{"CLOCK.CAGE_PULLED", kOut + kCagePulled, shm::FieldType::Byte,
+                  shm::Writer::Program, "1 while the standby horizon's cage knob is pulled"}
+        .In(0, 1),
+    shm::FieldRow{"CLOCK.BARO", kOut + kBaro, shm::FieldType::Int32, shm::Writer::Program,
+                  "standby barometric setting, 990 to 1050 (1013 at start)"}
+        .In(990, 1050),
 };
 
 }  // namespace

@@ -26,10 +26,14 @@ constexpr KnobRow kRightKnob[] = {
 
 // The reset flag, which the rows do not describe.
 constexpr shm::FieldRow kResetFields[2][1] = {
-    {{"EFIS_DMC_0.RESET_FLAG", blocks::kEfisDmc.a320.out + kResetFlag, shm::FieldType::Byte,
-      shm::Writer::Program, "inverted at every press of the RESET button"}},
-    {{"EFIS_DMC_1.RESET_FLAG", blocks::kEfisDmc.a320.out + kOutStride + kResetFlag,
-      shm::FieldType::Byte, shm::Writer::Program, "inverted at every press of the RESET button"}},
+    {shm::FieldRow{"EFIS_DMC_0.RESET_FLAG", blocks::kEfisDmc.a320.out + kResetFlag,
+                   shm::FieldType::Byte, shm::Writer::Program,
+                   "inverted at every press of the RESET button"}
+         .In(0, 1)},
+    {shm::FieldRow{"EFIS_DMC_1.RESET_FLAG", blocks::kEfisDmc.a320.out + kOutStride + kResetFlag,
+                   shm::FieldType::Byte, shm::Writer::Program,
+                   "inverted at every press of the RESET button"}
+         .In(0, 1)},
 };
 
 std::span<const shm::FieldRow> ResetField(int side) {

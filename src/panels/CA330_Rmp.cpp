@@ -75,11 +75,13 @@ std::span<const shm::FieldRow> ExtraFields(int side) {
             for (int s = 0; s < 3; ++s) {
                 const blocks::PanelBlocks at = kSides[s].a320;
                 auto add = [&](const std::string& name, bool output, std::uint32_t offset,
-                               shm::FieldType type, const char* meaning) {
+                               shm::FieldType type, const char* meaning, int low = 0,
+                               int high = -1) {
                     texts.push_back("RMP_" + std::to_string(s) + "." + name);
-                    rows[s].push_back(shm::FieldRow{
+                    const shm::FieldRow row{
                         texts.back().c_str(), (output ? at.out : at.in) + offset, type,
-                        output ? shm::Writer::Program : shm::Writer::Host, meaning});
+                        output ? shm::Writer::Program : shm::Writer::Host, meaning};
+                    rows[s].push_back(low <= high ? row.In(low, high) : row);
                 };
                 using shm::FieldType;
                 for (int t = 0; t < kCommTypes; ++t) {
@@ -103,7 +105,8 @@ std::span<const shm::FieldRow> ExtraFields(int side) {
                     "panel powered: lights and windows work");
                 add("XFR_ACK", false, in::kAcknowledge, FieldType::Byte,
                     "comm transfer acknowledged: clears XFR_PENDING");
-                add("STBY_NAV", true, out::kStandbyNav, FieldType::Byte, "1 in standby navigation");
+                add("STBY_NAV", true, out::kStandbyNav, FieldType::Byte, "1 in standby navigation",
+                    0, 1);
                 add("VOR_XFR", true, out::kVorTransfer, FieldType::Int32,
                     "VOR frequency handed over (hundredths of MHz), -1 outside standby "
                     "navigation");
@@ -119,12 +122,12 @@ std::span<const shm::FieldRow> ExtraFields(int side) {
                 add("COURSE_COUNTDOWN", true, out::kCourseCountdown, FieldType::Int32,
                     "10 at a transfer to course entry, one less every update after");
                 add("XFR_PENDING", true, out::kCommPending, FieldType::Byte,
-                    "1 from a comm transfer until the host acknowledges it");
+                    "1 from a comm transfer until the host acknowledges it", 0, 1);
                 add("SELECTED_TYPE", true, out::kSelectedType, FieldType::Int32,
                     "selected radio (0 VHF1, 1 VHF2, 2 VHF3, 3 HF1, 4 HF2, 5 AM)");
                 add("XFR_FREQUENCY", true, out::kCommHandedOver, FieldType::Float,
                     "standby frequency (MHz) handed over by the last comm transfer");
-                add("SPARE", true, out::kSpare, FieldType::Int32, "always 0");
+                add("SPARE", true, out::kSpare, FieldType::Int32, "always 0", 0, 0);
             }
         }
     };

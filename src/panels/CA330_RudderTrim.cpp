@@ -28,10 +28,14 @@ constexpr ButtonRow kButtonRows[] = {
 };
 
 constexpr shm::FieldRow kExtraFields[] = {
-    {"RUDDER_TRIM.KNOB_0.RIGHT", blocks::kRudderTrim.a320.out + kAtRight, shm::FieldType::Byte,
-     shm::Writer::Program, "1 while the rudder trim selector is at R"},
-    {"RUDDER_TRIM.KNOB_0.NEUTRAL", blocks::kRudderTrim.a320.out + kAtNeutral, shm::FieldType::Byte,
-     shm::Writer::Program, "1 while the rudder trim selector is neutral"},
+    shm::FieldRow{"RUDDER_TRIM.KNOB_0.RIGHT", blocks::kRudderTrim.a320.out + kAtRight,
+                  shm::FieldType::Byte, shm::Writer::Program,
+                  "1 while the rudder trim selector is at R"}
+        .In(0, 1),
+    shm::FieldRow{"RUDDER_TRIM.KNOB_0.NEUTRAL", blocks::kRudderTrim.a320.out + kAtNeutral,
+                  shm::FieldType::Byte, shm::Writer::Program,
+                  "1 while the rudder trim selector is neutral"}
+        .In(0, 1),
     {"RUDDER_TRIM.TEXT", blocks::kRudderTrim.a320.in + kText, shm::FieldType::Text,
      shm::Writer::Host, "rudder trim position text, up to 5 characters (e.g. \"L 2.5\")", 1, 0,
      kTextSize + 1},

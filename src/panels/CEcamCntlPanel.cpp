@@ -109,7 +109,11 @@ void CEcamCntlPanel::AfterControls(std::uint8_t* view, MouseEvent* /*event*/) {
     // The display-unit bytes were written with the buttons; copy everything.
     const ecam::Outputs& from = ecam::kOutputs;
     const ecam::Outputs& to = ecam::kCopied;
-    to.pageRequest.Write(view, from.pageRequest.Read(view));
+    // The request may still be the host's own value (the panel leaves it as
+    // it is in degraded mode, or under remote hold): the copy carries only a
+    // key index or -1.
+    const std::int32_t request = from.pageRequest.Read(view);
+    to.pageRequest.Write(view, request >= 0 && request < ecam::kKeys ? request : kNoPage);
     to.clr.Write(view, from.clr.Read(view));
     to.rcl.Write(view, from.rcl.Read(view));
     to.sts.Write(view, from.sts.Read(view));

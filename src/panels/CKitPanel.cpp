@@ -609,10 +609,13 @@ void CKitPanel::RefreshFromOutputs() {
     for (std::size_t i = 0; i < m_levers.size(); ++i) {
         const kit::Out& out = m_desc.levers[i].out;
         const std::uint32_t at = Within(m_blocks.out, out.offset);
-        if (out.enc == kit::Enc::Int32) {
-            m_levers[i].SetDetent(ReadAt<std::int32_t>(view, at));
-        } else if (out.enc == kit::Enc::Byte) {
-            m_levers[i].SetDetent(ReadAt<std::uint8_t>(view, at));
+        // A detent the lever does not have (a host's nonsense) leaves it where
+        // it is.
+        if (out.enc == kit::Enc::Int32 || out.enc == kit::Enc::Byte) {
+            const int detent = out.enc == kit::Enc::Int32 ? ReadAt<std::int32_t>(view, at)
+                                                          : ReadAt<std::uint8_t>(view, at);
+            if (m_levers[i].IsDetentPresent(detent))
+                m_levers[i].SetDetent(detent);
         } else if (out.enc == kit::Enc::OneHot) {
             const auto count = static_cast<std::uint32_t>(
                 kit::OneHotCount(out, kit::DetentCount(m_desc.levers[i])));

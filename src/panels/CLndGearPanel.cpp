@@ -40,14 +40,20 @@ constexpr LightRow kLightRows[] = {
 };
 
 constexpr shm::FieldRow kExtraFields[] = {
-    {"GEAR.LEVER.UP", blocks::kLandingGear.a320.out + kLeverFlags, shm::FieldType::Byte,
-     shm::Writer::Program, "1 while the gear lever is up"},
-    {"GEAR.LEVER.DOWN", blocks::kLandingGear.a320.out + kLeverFlags + 1, shm::FieldType::Byte,
-     shm::Writer::Program, "1 while the gear lever is down (not written while forced down)"},
-    {"GEAR.LEVER_UP", blocks::kLandingGear.a320.out + kLeverUpCopy, shm::FieldType::Byte,
-     shm::Writer::Program, "copy of GEAR.LEVER.UP"},
-    {"GEAR.INDICATION_%d.STATE", blocks::kLandingGear.a320.out + kIndicationStates,
-     shm::FieldType::Byte, shm::Writer::Program, "always 0 (the indication buttons)", 3, 1},
+    shm::FieldRow{"GEAR.LEVER.UP", blocks::kLandingGear.a320.out + kLeverFlags,
+                  shm::FieldType::Byte, shm::Writer::Program, "1 while the gear lever is up"}
+        .In(0, 1),
+    shm::FieldRow{"GEAR.LEVER.DOWN", blocks::kLandingGear.a320.out + kLeverFlags + 1,
+                  shm::FieldType::Byte, shm::Writer::Program,
+                  "1 while the gear lever is down (not written while forced down)"}
+        .In(0, 1),
+    shm::FieldRow{"GEAR.LEVER_UP", blocks::kLandingGear.a320.out + kLeverUpCopy,
+                  shm::FieldType::Byte, shm::Writer::Program, "copy of GEAR.LEVER.UP"}
+        .In(0, 1),
+    shm::FieldRow{"GEAR.INDICATION_%d.STATE", blocks::kLandingGear.a320.out + kIndicationStates,
+                  shm::FieldType::Byte, shm::Writer::Program, "always 0 (the indication buttons)",
+                  3, 1}
+        .In(0, 0),
     {"GEAR.FORCE_DOWN", blocks::kLandingGear.a320.in + kForceDown, shm::FieldType::Byte,
      shm::Writer::Host,
      "non-zero forces the gear lever down, except for 200 updates after the cockpit puts it up"},

@@ -34,6 +34,15 @@ constexpr LightRow kLightRows[] = {
     {"N1 MODE", "Lights\\N1Mode", 116, 8, kModeFlag},
 };
 
+// The mode flag lights N1 MODE and opens the N1 MODE buttons. The host owns
+// it; the cockpit gives it its first value once, at the end of start-up.
+constexpr shm::FieldRow kExtraFields[] = {
+    shm::FieldRow{"MAN_ENG.MODE", blocks::kManualEngine.a320.in + kModeFlag, shm::FieldType::Byte,
+                  shm::Writer::Host,
+                  "N1 mode: non-zero lights N1 MODE and lets the N1 MODE buttons work (set to 1 "
+                  "once by the cockpit at the end of start-up)"},
+};
+
 }  // namespace
 
 const PanelDescription kDescription{
@@ -48,6 +57,7 @@ const PanelDescription kDescription{
     .buttons = kButtonRows,
     .covers = kCoverRows,
     .lights = kLightRows,
+    .extraFields = [](int) { return std::span<const shm::FieldRow>(kExtraFields); },
 };
 
 }  // namespace maneng

@@ -50,8 +50,10 @@ constexpr DisplayRow kDisplayRows[] = {{"PITCH TRIM", 7, 160, 10}};
 constexpr shm::FieldRow kExtraFields[] = {
     {"PITCH_TRIM.TRIM", blocks::kStab.a320.in + kTrim, shm::FieldType::Float, shm::Writer::Host,
      "current stabiliser trim, degrees, negative nose up (display \"2.50 U\")"},
-    {"PITCH_TRIM.COMMAND_ACTIVE", blocks::kStab.a320.out + kCommandActive, shm::FieldType::Byte,
-     shm::Writer::Program, "1 while a trim wheel is held (or a scale was double-clicked)"},
+    shm::FieldRow{"PITCH_TRIM.COMMAND_ACTIVE", blocks::kStab.a320.out + kCommandActive,
+                  shm::FieldType::Byte, shm::Writer::Program,
+                  "1 while a trim wheel is held (or a scale was double-clicked)"}
+        .In(0, 1),
     {"PITCH_TRIM.COMMAND", blocks::kStab.a320.out + kCommand, shm::FieldType::Float,
      shm::Writer::Program,
      "trim command: +1.0 wheel up, -1.0 wheel down (A320 layout; the commanded trim in the "

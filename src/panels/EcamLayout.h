@@ -45,30 +45,46 @@ inline constexpr GenField<std::uint8_t> kDegraded{kIn + 7};
 
 // The fields the rows do not describe.
 inline constexpr shm::FieldRow kExtraFields[] = {
-    {"ECAM.PAGE_REQUEST", kOutputs.pageRequest.Offset(), shm::FieldType::Int32,
-     shm::Writer::Program, "page requested: a key index 0 to 17 until the host shows it, else -1"},
-    {"ECAM.CLR", kOutputs.clr.Offset(), shm::FieldType::Byte, shm::Writer::Program,
-     "1 while either CLR key is in"},
-    {"ECAM.RCL", kOutputs.rcl.Offset(), shm::FieldType::Byte, shm::Writer::Program,
-     "1 while RCL is in"},
-    {"ECAM.STS", kOutputs.sts.Offset(), shm::FieldType::Byte, shm::Writer::Program,
-     "1 while STS is in"},
-    {"ECAM.KEY_HELD", kOutputs.keyHeld.Offset(), shm::FieldType::UInt16, shm::Writer::Program,
-     "updates a key has been in (after 61439 it goes on from 16); 0 with no key in"},
-    {"ECAM.COPY.PAGE_REQUEST", kCopied.pageRequest.Offset(), shm::FieldType::Int32,
-     shm::Writer::Program, "copy of ECAM.PAGE_REQUEST (A330 region)"},
-    {"ECAM.COPY.CLR", kCopied.clr.Offset(), shm::FieldType::Byte, shm::Writer::Program,
-     "copy of ECAM.CLR (A330 region)"},
-    {"ECAM.COPY.RCL", kCopied.rcl.Offset(), shm::FieldType::Byte, shm::Writer::Program,
-     "copy of ECAM.RCL (A330 region)"},
-    {"ECAM.COPY.STS", kCopied.sts.Offset(), shm::FieldType::Byte, shm::Writer::Program,
-     "copy of ECAM.STS (A330 region)"},
-    {"ECAM.COPY.UPPER_DISPLAY", kCopied.upperDisplayOut.Offset(), shm::FieldType::Byte,
-     shm::Writer::Program, "copy of the upper display-unit button (1 out, 0 in; A330 region)"},
-    {"ECAM.COPY.LOWER_DISPLAY", kCopied.lowerDisplayOut.Offset(), shm::FieldType::Byte,
-     shm::Writer::Program, "copy of the lower display-unit button (1 out, 0 in; A330 region)"},
-    {"ECAM.COPY.KEY_HELD", kCopied.keyHeld.Offset(), shm::FieldType::UInt16, shm::Writer::Program,
-     "copy of ECAM.KEY_HELD (A330 region)"},
+    shm::FieldRow{"ECAM.PAGE_REQUEST", kOutputs.pageRequest.Offset(), shm::FieldType::Int32,
+                  shm::Writer::Program,
+                  "page requested: a key index 0 to 17 until the host shows it, else -1"}
+        .In(-1, 17),
+    shm::FieldRow{"ECAM.CLR", kOutputs.clr.Offset(), shm::FieldType::Byte, shm::Writer::Program,
+                  "1 while either CLR key is in"}
+        .In(0, 1),
+    shm::FieldRow{"ECAM.RCL", kOutputs.rcl.Offset(), shm::FieldType::Byte, shm::Writer::Program,
+                  "1 while RCL is in"}
+        .In(0, 1),
+    shm::FieldRow{"ECAM.STS", kOutputs.sts.Offset(), shm::FieldType::Byte, shm::Writer::Program,
+                  "1 while STS is in"}
+        .In(0, 1),
+    shm::FieldRow{"ECAM.KEY_HELD", kOutputs.keyHeld.Offset(), shm::FieldType::UInt16,
+                  shm::Writer::Program,
+                  "updates a key has been in (after 61439 it goes on from 16); 0 with no key in"}
+        .In(0, 61439),
+    shm::FieldRow{"ECAM.COPY.PAGE_REQUEST", kCopied.pageRequest.Offset(), shm::FieldType::Int32,
+                  shm::Writer::Program, "copy of ECAM.PAGE_REQUEST (A330 region)"}
+        .In(-1, 17),
+    shm::FieldRow{"ECAM.COPY.CLR", kCopied.clr.Offset(), shm::FieldType::Byte, shm::Writer::Program,
+                  "copy of ECAM.CLR (A330 region)"}
+        .In(0, 1),
+    shm::FieldRow{"ECAM.COPY.RCL", kCopied.rcl.Offset(), shm::FieldType::Byte, shm::Writer::Program,
+                  "copy of ECAM.RCL (A330 region)"}
+        .In(0, 1),
+    shm::FieldRow{"ECAM.COPY.STS", kCopied.sts.Offset(), shm::FieldType::Byte, shm::Writer::Program,
+                  "copy of ECAM.STS (A330 region)"}
+        .In(0, 1),
+    shm::FieldRow{"ECAM.COPY.UPPER_DISPLAY", kCopied.upperDisplayOut.Offset(), shm::FieldType::Byte,
+                  shm::Writer::Program,
+                  "copy of the upper display-unit button (1 out, 0 in; A330 region)"}
+        .In(0, 1),
+    shm::FieldRow{"ECAM.COPY.LOWER_DISPLAY", kCopied.lowerDisplayOut.Offset(), shm::FieldType::Byte,
+                  shm::Writer::Program,
+                  "copy of the lower display-unit button (1 out, 0 in; A330 region)"}
+        .In(0, 1),
+    shm::FieldRow{"ECAM.COPY.KEY_HELD", kCopied.keyHeld.Offset(), shm::FieldType::UInt16,
+                  shm::Writer::Program, "copy of ECAM.KEY_HELD (A330 region)"}
+        .In(0, 61439),
     {"ECAM.PAGE_SHOWN", kPageShown.Offset(), shm::FieldType::Int16, shm::Writer::Host,
      "page the host shows (a key index)"},
     {"ECAM.LIT_KEY", kLitKey.Offset(), shm::FieldType::Int16, shm::Writer::Host,

@@ -34,12 +34,15 @@ inline constexpr GenField<std::uint8_t> kAllOnPreset{kIn + 6};
 
 // The mode selector's bytes, which the rows do not describe.
 inline constexpr shm::FieldRow kModeFields[] = {
-    {"ENG_START.MODE_CRANK", kModeCrank.Offset(), shm::FieldType::Byte, shm::Writer::Program,
-     "1 while the mode selector is at CRANK (position 7)"},
-    {"ENG_START.MODE_NORM", kModeNorm.Offset(), shm::FieldType::Byte, shm::Writer::Program,
-     "1 while the mode selector is at NORM (position 0)"},
-    {"ENG_START.MODE_IGN_START", kModeIgnStart.Offset(), shm::FieldType::Byte, shm::Writer::Program,
-     "1 while the mode selector is at IGN/START (position 1)"},
+    shm::FieldRow{"ENG_START.MODE_CRANK", kModeCrank.Offset(), shm::FieldType::Byte,
+                  shm::Writer::Program, "1 while the mode selector is at CRANK (position 7)"}
+        .In(0, 1),
+    shm::FieldRow{"ENG_START.MODE_NORM", kModeNorm.Offset(), shm::FieldType::Byte,
+                  shm::Writer::Program, "1 while the mode selector is at NORM (position 0)"}
+        .In(0, 1),
+    shm::FieldRow{"ENG_START.MODE_IGN_START", kModeIgnStart.Offset(), shm::FieldType::Byte,
+                  shm::Writer::Program, "1 while the mode selector is at IGN/START (position 1)"}
+        .In(0, 1),
 };
 
 }  // namespace engstart

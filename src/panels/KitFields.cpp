@@ -1,5 +1,7 @@
 #include "panels/KitFields.h"
 
+#include <algorithm>
+
 #include "panels/CKitPanel.h"
 
 namespace kit {
@@ -12,8 +14,15 @@ class RowMaker {
              blocks::PanelBlocks at, std::string prefix)
         : m_rows(rows), m_store(store), m_at(at), m_prefix(std::move(prefix)) {}
 
+    // A field without a range.
     void Add(const std::string& name, bool output, std::uint32_t offset, shm::FieldType type,
              const std::string& meaning) {
+        Add(name, output, offset, type, meaning, shm::FieldRow{});
+    }
+
+    // A field with the range of `range` (when it has one).
+    void Add(const std::string& name, bool output, std::uint32_t offset, shm::FieldType type,
+             const std::string& meaning, const shm::FieldRow& range) {
         const std::uint32_t block = output ? m_at.out : m_at.in;
         if (block == kNone || offset == kNone)
             return;
@@ -23,45 +32,52 @@ class RowMaker {
             if (row.offset == at && row.writer == shm::Writer::Host && !output)
                 return;
         }
-        m_rows.push_back(shm::FieldRow{Keep(m_prefix + "." + name), at, type,
-                                       output ? shm::Writer::Program : shm::Writer::Host,
-                                       Keep(meaning)});
+        shm::FieldRow row{Keep(m_prefix + "." + name), at, type,
+                          output ? shm::Writer::Program : shm::Writer::Host, Keep(meaning)};
+        m_rows.push_back(range.ranged ? row.In(range.minimum, range.maximum) : row);
     }
 
+    // The output field(s) of a control. `positions` is the number of
+    // positions its one-hot field covers (0 for a push-button); `highest` is
+    // the highest position it can publish, and `inactive` what it publishes
+    // as a 32-bit position while not in use (-1 for switches and levers).
     void AddOutput(const std::string& control, const char* label, const Out& out, int positions,
-                   const char* what) {
+                   const char* what, int highest = 0, int inactive = 0) {
         const std::string of = std::string(what) + " " + label;
+        const shm::FieldRow flag = shm::FieldRow{}.In(0, 1);
+        const shm::FieldRow position = shm::FieldRow{}.In(0, highest);
         switch (out.enc) {
             case Enc::None:
                 return;
             case Enc::Byte:
                 Add(control + (positions == 0 ? ".STATE" : ".POSITION"), true, out.offset,
                     shm::FieldType::Byte,
-                    positions == 0 ? "state of " + of + " (1 in, 0 out)" : "position of " + of);
+                    positions == 0 ? "state of " + of + " (1 in, 0 out)" : "position of " + of,
+                    positions == 0 ? flag : position);
                 return;
             case Enc::Inverted:
                 Add(control + ".STATE", true, out.offset, shm::FieldType::Byte,
-                    "state of " + of + " (1 out, 0 in)");
+                    "state of " + of + " (1 out, 0 in)", flag);
                 return;
             case Enc::Int32:
                 Add(control + ".POSITION", true, out.offset, shm::FieldType::Int32,
-                    "position of " + of);
+                    "position of " + of, shm::FieldRow{}.In(std::min(inactive, 0), highest));
                 return;
             case Enc::Flags:
                 Add(control + ".UP", true, out.offset, shm::FieldType::Byte,
-                    "1 while " + of + " is up (or left)");
+                    "1 while " + of + " is up (or left)", flag);
                 Add(control + ".DOWN", true, out.offset + 1, shm::FieldType::Byte,
-                    "1 while " + of + " is down (or right)");
+                    "1 while " + of + " is down (or right)", flag);
                 return;
             case Enc::OneAt:
                 Add(control + ".STATE", true, out.offset, shm::FieldType::Byte,
-                    "1 while " + of + " is in position " + std::to_string(out.value));
+                    "1 while " + of + " is in position " + std::to_string(out.value), flag);
                 return;
             case Enc::OneHot:
                 for (int p = 0; p < OneHotCount(out, positions); ++p) {
                     Add(control + ".AT_" + std::to_string(p), true,
                         out.offset + static_cast<std::uint32_t>(p), shm::FieldType::Byte,
-                        "1 while " + of + " is in position " + std::to_string(p));
+                        "1 while " + of + " is in position " + std::to_string(p), flag);
                 }
                 return;
         }
@@ -81,6 +97,24 @@ class RowMaker {
 
 std::string Indexed(const char* kind, std::size_t i) {
     return kind + std::to_string(i);
+}
+
+// The highest position a knob can take in either layout: the highest digit of
+// its present positions.
+int HighestKnobPosition(const KnobRow& row) {
+    int highest = 0;
+    for (const char* present : {row.present, row.present330}) {
+        for (const char* p = present; p != nullptr && *p != '\0'; ++p) {
+            if (*p >= '0' && *p <= '9')
+                highest = std::max(highest, *p - '0');
+        }
+    }
+    return highest;
+}
+
+// The highest detent a lever can take: its last present detent.
+int HighestDetent(const LeverRow& row) {
+    return std::max(DetentCount(row) - 1, 0);
 }
 
 }  // namespace
@@ -112,13 +146,14 @@ void AppendFieldRows(const PanelDescription& desc, int side, std::vector<shm::Fi
     }
     for (std::size_t i = 0; i < desc.switches.size(); ++i) {
         make.AddOutput(Indexed("SWITCH_", i), desc.switches[i].label, desc.switches[i].out, 3,
-                       "switch");
+                       "switch", 2, -1);
     }
     for (std::size_t i = 0; i < desc.knobs.size(); ++i)
-        make.AddOutput(Indexed("KNOB_", i), desc.knobs[i].label, desc.knobs[i].out, 8, "knob");
+        make.AddOutput(Indexed("KNOB_", i), desc.knobs[i].label, desc.knobs[i].out, 8, "knob",
+                       HighestKnobPosition(desc.knobs[i]));
     for (std::size_t i = 0; i < desc.levers.size(); ++i)
         make.AddOutput(Indexed("LEVER_", i), desc.levers[i].label, desc.levers[i].out,
-                       DetentCount(desc.levers[i]), "lever");
+                       DetentCount(desc.levers[i]), "lever", HighestDetent(desc.levers[i]), -1);
     for (std::size_t i = 0; i < desc.lights.size(); ++i) {
         const LightRow& row = desc.lights[i];
         if (row.source == Source::Byte) {
@@ -139,8 +174,16 @@ void AppendFieldRows(const PanelDescription& desc, int side, std::vector<shm::Fi
                  "preset request, applied every update while non-zero");
     }
     if (desc.extraFields != nullptr) {
-        for (const shm::FieldRow& row : desc.extraFields(side))
+        // An extra row at the offset of an input row made from the controls
+        // describes that byte more exactly (who writes it, what it means): it
+        // takes the generated row's place.
+        for (const shm::FieldRow& row : desc.extraFields(side)) {
+            std::erase_if(rows, [&row](const shm::FieldRow& made) {
+                return made.writer == shm::Writer::Host && made.count == 1 &&
+                       made.offset == row.offset && row.count == 1;
+            });
             rows.push_back(row);
+        }
     }
 }
 

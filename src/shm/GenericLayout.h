@@ -86,14 +86,18 @@ inline constexpr shm::FieldRow kProgramFields[] = {
      "start-up banner heading", 1, 0, 50},
     {"BANNER.MESSAGE", kBannerMessage.Offset(), shm::FieldType::Text, shm::Writer::Program,
      "start-up banner message", 1, 0, 1024},
-    {"BANNER.SUCCESS", kStartupSuccess.Offset(), shm::FieldType::Byte, shm::Writer::Program,
-     "start-up finished successfully"},
-    {"BANNER.WARNING", kStartupWarning.Offset(), shm::FieldType::Byte, shm::Writer::Program,
-     "start-up warning (navigation data)"},
-    {"BANNER.FAILED", kStartupFailed.Offset(), shm::FieldType::Byte, shm::Writer::Program,
-     "start-up failed"},
-    {"BANNER.PROGRESS", kStartupProgress.Offset(), shm::FieldType::Int32, shm::Writer::Program,
-     "start-up progress, percent"},
+    shm::FieldRow{"BANNER.SUCCESS", kStartupSuccess.Offset(), shm::FieldType::Byte,
+                  shm::Writer::Program, "start-up finished successfully"}
+        .In(0, 1),
+    shm::FieldRow{"BANNER.WARNING", kStartupWarning.Offset(), shm::FieldType::Byte,
+                  shm::Writer::Program, "start-up warning (navigation data)"}
+        .In(0, 1),
+    shm::FieldRow{"BANNER.FAILED", kStartupFailed.Offset(), shm::FieldType::Byte,
+                  shm::Writer::Program, "start-up failed"}
+        .In(0, 1),
+    shm::FieldRow{"BANNER.PROGRESS", kStartupProgress.Offset(), shm::FieldType::Int32,
+                  shm::Writer::Program, "start-up progress, percent"}
+        .In(0, 100),
 };
 
 }  // namespace generic

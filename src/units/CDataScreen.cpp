@@ -22,10 +22,12 @@ constexpr ButtonRow kKeyRows[kKeys] = {
 };
 
 constexpr shm::FieldRow kFields[] = {
-    {"DATA_SCREEN.UP", kBlocks.a320.out + out::kUp, shm::FieldType::Byte, shm::Writer::Program,
-     "1 in the update in which the up key is pressed"},
-    {"DATA_SCREEN.DOWN", kBlocks.a320.out + out::kDown, shm::FieldType::Byte, shm::Writer::Program,
-     "1 in the update in which the down key is pressed"},
+    shm::FieldRow{"DATA_SCREEN.UP", kBlocks.a320.out + out::kUp, shm::FieldType::Byte,
+                  shm::Writer::Program, "1 in the update in which the up key is pressed"}
+        .In(0, 1),
+    shm::FieldRow{"DATA_SCREEN.DOWN", kBlocks.a320.out + out::kDown, shm::FieldType::Byte,
+                  shm::Writer::Program, "1 in the update in which the down key is pressed"}
+        .In(0, 1),
     {"DATA_SCREEN.LEFT_RIGHT", kBlocks.a320.out + out::kLeftRight, shm::FieldType::Byte,
      shm::Writer::Program, "1 from a press of right, 255 from a press of left, 0 once released"},
 };

@@ -137,10 +137,13 @@ constexpr std::array<shm::FieldRow, 5> FieldsOf() {
         {capt ? "EFIS_0.BARO_TEXT" : "EFIS_1.BARO_TEXT", OutAt<Side>(out::kText),
          shm::FieldType::Text, shm::Writer::Program, "barometric window text as drawn", 1, 0,
          out::kTextSize},
-        {capt ? "EFIS_0.BARO" : "EFIS_1.BARO", OutAt<Side>(out::kBaro), shm::FieldType::Float,
-         shm::Writer::Program, "barometric setting: 1013.25 at standard, else hPa, or inHg x 100"},
-        {capt ? "EFIS_0.BARO_UNIT" : "EFIS_1.BARO_UNIT", OutAt<Side>(out::kUnit),
-         shm::FieldType::Byte, shm::Writer::Program, "barometric unit: 1 inHg, 0 hPa"},
+        shm::FieldRow{capt ? "EFIS_0.BARO" : "EFIS_1.BARO", OutAt<Side>(out::kBaro),
+                      shm::FieldType::Float, shm::Writer::Program,
+                      "barometric setting: 1013.25 at standard, else hPa, or inHg x 100"}
+            .In(750, 3500),
+        shm::FieldRow{capt ? "EFIS_0.BARO_UNIT" : "EFIS_1.BARO_UNIT", OutAt<Side>(out::kUnit),
+                      shm::FieldType::Byte, shm::Writer::Program, "barometric unit: 1 inHg, 0 hPa"}
+            .In(0, 1),
         {capt ? "EFIS_0.BARO_BLANK" : "EFIS_1.BARO_BLANK", InAt<Side>(in::kBlank),
          shm::FieldType::Byte, shm::Writer::Host, "barometric window blank"},
     }};

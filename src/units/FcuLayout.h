@@ -103,36 +103,61 @@ inline constexpr std::uint32_t kIn = kBlocks.a320.in;
 using shm::FieldType;
 using shm::Writer;
 inline constexpr shm::FieldRow kFields[] = {
-    {"FCU.LOC.STATE", kOut + out::kLoc, FieldType::Byte, Writer::Program, "LOC pressed"},
-    {"FCU.APPR.STATE", kOut + out::kAppr, FieldType::Byte, Writer::Program, "APPR pressed"},
-    {"FCU.AP1.STATE", kOut + out::kAp1, FieldType::Byte, Writer::Program, "AP1 pressed"},
-    {"FCU.AP2.STATE", kOut + out::kAp2, FieldType::Byte, Writer::Program, "AP2 pressed"},
-    {"FCU.ATHR.STATE", kOut + out::kAthr, FieldType::Byte, Writer::Program, "A/THR pressed"},
-    {"FCU.SPD_MACH.STATE", kOut + out::kSpdMach, FieldType::Byte, Writer::Program,
-     "SPD/MACH pressed"},
-    {"FCU.HDG_TRK.STATE", kOut + out::kHdgTrk, FieldType::Byte, Writer::Program,
-     "HDG-V/S / TRK-FPA pressed"},
-    {"FCU.THIRD.STATE", kOut + out::kThird, FieldType::Byte, Writer::Program,
-     "plain push-button above the altitude side pressed"},
-    {"FCU.EXPED.STATE", kOut + out::kExped, FieldType::Byte, Writer::Program, "EXPED pressed"},
-    {"FCU.ALT_ACTION", kOut + out::kAltitudeAction, FieldType::Byte, Writer::Program,
-     "altitude knob: 0 nothing, 4 turned, 1 pushed, 2 pulled (1 and 2 held 10 updates)"},
-    {"FCU.HDG_ACTION", kOut + out::kHeadingAction, FieldType::Byte, Writer::Program,
-     "heading knob action code (as FCU.ALT_ACTION)"},
-    {"FCU.VS_ACTION", kOut + out::kVerticalAction, FieldType::Byte, Writer::Program,
-     "vertical-speed knob action code (as FCU.ALT_ACTION)"},
-    {"FCU.SPD_ACTION", kOut + out::kSpeedAction, FieldType::Byte, Writer::Program,
-     "speed knob action code (as FCU.ALT_ACTION)"},
-    {"FCU.SPEED", kOut + out::kSpeed, FieldType::UInt16, Writer::Program,
-     "selected speed: knots 100..399, or Mach x 1000 (100..990) in Mach mode"},
-    {"FCU.HEADING", kOut + out::kHeading, FieldType::UInt16, Writer::Program,
-     "selected heading, degrees 0..359"},
-    {"FCU.ALTITUDE", kOut + out::kAltitude, FieldType::UInt16, Writer::Program,
-     "selected altitude, hundreds of feet"},
-    {"FCU.VERTICAL", kOut + out::kVertical, FieldType::Int16, Writer::Program,
-     "selected V/S in ft/min (-6000..6000), or FPA in tenths of a degree (-90..90)"},
-    {"FCU.TRK_FPA", kOut + out::kTrkFpa, FieldType::Byte, Writer::Program,
-     "1 TRK/FPA mode, 0 HDG/V/S mode"},
+    shm::FieldRow{"FCU.LOC.STATE", kOut + out::kLoc, FieldType::Byte, Writer::Program,
+                  "LOC pressed"}
+        .In(0, 1),
+    shm::FieldRow{"FCU.APPR.STATE", kOut + out::kAppr, FieldType::Byte, Writer::Program,
+                  "APPR pressed"}
+        .In(0, 1),
+    shm::FieldRow{"FCU.AP1.STATE", kOut + out::kAp1, FieldType::Byte, Writer::Program,
+                  "AP1 pressed"}
+        .In(0, 1),
+    shm::FieldRow{"FCU.AP2.STATE", kOut + out::kAp2, FieldType::Byte, Writer::Program,
+                  "AP2 pressed"}
+        .In(0, 1),
+    shm::FieldRow{"FCU.ATHR.STATE", kOut + out::kAthr, FieldType::Byte, Writer::Program,
+                  "A/THR pressed"}
+        .In(0, 1),
+    shm::FieldRow{"FCU.SPD_MACH.STATE", kOut + out::kSpdMach, FieldType::Byte, Writer::Program,
+                  "SPD/MACH pressed"}
+        .In(0, 1),
+    shm::FieldRow{"FCU.HDG_TRK.STATE", kOut + out::kHdgTrk, FieldType::Byte, Writer::Program,
+                  "HDG-V/S / TRK-FPA pressed"}
+        .In(0, 1),
+    shm::FieldRow{"FCU.THIRD.STATE", kOut + out::kThird, FieldType::Byte, Writer::Program,
+                  "plain push-button above the altitude side pressed"}
+        .In(0, 1),
+    shm::FieldRow{"FCU.EXPED.STATE", kOut + out::kExped, FieldType::Byte, Writer::Program,
+                  "EXPED pressed"}
+        .In(0, 1),
+    shm::FieldRow{
+        "FCU.ALT_ACTION", kOut + out::kAltitudeAction, FieldType::Byte, Writer::Program,
+        "altitude knob: 0 nothing, 4 turned, 1 pushed, 2 pulled (1 and 2 held 10 updates)"}
+        .In(0, 4),
+    shm::FieldRow{"FCU.HDG_ACTION", kOut + out::kHeadingAction, FieldType::Byte, Writer::Program,
+                  "heading knob action code (as FCU.ALT_ACTION)"}
+        .In(0, 4),
+    shm::FieldRow{"FCU.VS_ACTION", kOut + out::kVerticalAction, FieldType::Byte, Writer::Program,
+                  "vertical-speed knob action code (as FCU.ALT_ACTION)"}
+        .In(0, 4),
+    shm::FieldRow{"FCU.SPD_ACTION", kOut + out::kSpeedAction, FieldType::Byte, Writer::Program,
+                  "speed knob action code (as FCU.ALT_ACTION)"}
+        .In(0, 4),
+    shm::FieldRow{"FCU.SPEED", kOut + out::kSpeed, FieldType::UInt16, Writer::Program,
+                  "selected speed: knots 100..399, or Mach x 1000 (100..990) in Mach mode"}
+        .In(100, 990),
+    shm::FieldRow{"FCU.HEADING", kOut + out::kHeading, FieldType::UInt16, Writer::Program,
+                  "selected heading, degrees 0..359"}
+        .In(0, 359),
+    shm::FieldRow{"FCU.ALTITUDE", kOut + out::kAltitude, FieldType::UInt16, Writer::Program,
+                  "selected altitude, hundreds of feet"}
+        .In(0, 500),
+    shm::FieldRow{"FCU.VERTICAL", kOut + out::kVertical, FieldType::Int16, Writer::Program,
+                  "selected V/S in ft/min (-6000..6000), or FPA in tenths of a degree (-90..90)"}
+        .In(-6000, 6000),
+    shm::FieldRow{"FCU.TRK_FPA", kOut + out::kTrkFpa, FieldType::Byte, Writer::Program,
+                  "1 TRK/FPA mode, 0 HDG/V/S mode"}
+        .In(0, 1),
     {"FCU.SPEED_TEXT", kOut + out::kSpeedText, FieldType::Text, Writer::Program,
      "speed window as drawn", 1, 0, out::kTextSize},
     {"FCU.HEADING_TEXT", kOut + out::kHeadingText, FieldType::Text, Writer::Program,
@@ -141,15 +166,20 @@ inline constexpr shm::FieldRow kFields[] = {
      "altitude window as drawn", 1, 0, out::kTextSize},
     {"FCU.VERTICAL_TEXT", kOut + out::kVerticalText, FieldType::Text, Writer::Program,
      "vertical-speed window as drawn", 1, 0, out::kTextSize},
-    {"FCU.SPEED_DOT", kOut + out::kSpeedDot, FieldType::Byte, Writer::Program,
-     "copy of FCU.SPEED_MANAGED"},
-    {"FCU.HEADING_DOT", kOut + out::kHeadingDot, FieldType::Byte, Writer::Program,
-     "copy of FCU.HEADING_MANAGED"},
-    {"FCU.VERTICAL_DOT", kOut + out::kVerticalDot, FieldType::Byte, Writer::Program,
-     "copy of FCU.VERTICAL_MANAGED"},
-    {"FCU.MACH", kOut + out::kMach, FieldType::Byte, Writer::Program, "1 Mach mode"},
-    {"FCU.ALT_STEP_100", kOut + out::kAltitude100, FieldType::Byte, Writer::Program,
-     "1 altitude knob in 100 ft steps, 0 in 1000 ft steps"},
+    shm::FieldRow{"FCU.SPEED_DOT", kOut + out::kSpeedDot, FieldType::Byte, Writer::Program,
+                  "copy of FCU.SPEED_MANAGED"}
+        .In(0, 1),
+    shm::FieldRow{"FCU.HEADING_DOT", kOut + out::kHeadingDot, FieldType::Byte, Writer::Program,
+                  "copy of FCU.HEADING_MANAGED"}
+        .In(0, 1),
+    shm::FieldRow{"FCU.VERTICAL_DOT", kOut + out::kVerticalDot, FieldType::Byte, Writer::Program,
+                  "copy of FCU.VERTICAL_MANAGED"}
+        .In(0, 1),
+    shm::FieldRow{"FCU.MACH", kOut + out::kMach, FieldType::Byte, Writer::Program, "1 Mach mode"}
+        .In(0, 1),
+    shm::FieldRow{"FCU.ALT_STEP_100", kOut + out::kAltitude100, FieldType::Byte, Writer::Program,
+                  "1 altitude knob in 100 ft steps, 0 in 1000 ft steps"}
+        .In(0, 1),
 
     {"FCU.SPEED_PRESET", kIn + in::kSpeedPreset, FieldType::Byte, Writer::Host,
      "speed preset request (applied every iteration while non-zero)"},

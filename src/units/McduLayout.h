@@ -83,65 +83,77 @@ inline constexpr int kScreenBottom = 222;
 // The font and symbol scale of the screens.
 inline constexpr double kScreenScale = 0.4;
 
-#define SKYLID_MCDU_ROWS(P, SIDE)                                                                  \
-    {P ".CLR_LOCAL", BlocksOf(kA320, SIDE).key + kClrLocal, shm::FieldType::Byte,                  \
-     shm::Writer::Program, "1 while a CLR press is used on the panel's own scratch pad"},          \
-        {P ".CLR_REQUEST", BlocksOf(kA320, SIDE).key + kClrRequest, shm::FieldType::Byte,          \
-         shm::Writer::Program, "1 while CLR is held after a press on an empty scratch pad"},       \
-        {P ".MESSAGE_TAKEN", BlocksOf(kA320, SIDE).key + kMessageTaken, shm::FieldType::Byte,      \
-         shm::Writer::Program, "1 for five updates after the panel took the scratch-pad message"}, \
-        {P ".LINE_KEY", BlocksOf(kA320, SIDE).key + kLineKeyCode, shm::FieldType::Int32,           \
-         shm::Writer::Program,                                                                     \
-         "line-select or arrow key held: 1-6 left, 7-12 right, 13 up, 14 down, 15 left, "          \
-         "16 right (the up key sends 14, the down key 13); 0 none"},                               \
-        {P ".PAGE_KEY", BlocksOf(kA320, SIDE).key + kPageKeyCode, shm::FieldType::Int32,           \
-         shm::Writer::Program,                                                                     \
-         "page key held: 1 DIR, 2 PROG, 3 PERF, 4 INIT, 5 F-PLN, 6 SEC F-PLN, 7 RAD NAV, "         \
-         "8 FUEL PRED, 9 MENU, 10 AIRPORT, 11 DATA; 0 none"},                                      \
-        {P ".SCRATCH_PAD",                                                                         \
-         BlocksOf(kA320, SIDE).key + kScratchPad,                                                  \
-         shm::FieldType::Text,                                                                     \
-         shm::Writer::Program,                                                                     \
-         "the scratch pad (25 characters, unterminated when full)",                                \
-         1,                                                                                        \
-         0,                                                                                        \
-         kScratchPadSize},                                                                         \
-        {P ".LIGHTS_LEFT", BlocksOf(kA320, SIDE).page + kLeftLights, shm::FieldType::Int32,        \
-         shm::Writer::Host, "left annunciators: 0 off, 1 top, 2 bottom, 3 both"},                  \
-        {P ".LIGHTS_RIGHT", BlocksOf(kA320, SIDE).page + kRightLights, shm::FieldType::Int32,      \
-         shm::Writer::Host, "right annunciators: 0 off, 1 top, 2 bottom, 3 both"},                 \
-        {P ".TITLE.CHAR_%d",                                                                       \
-         BlocksOf(kA320, SIDE).page + kTitleLine,                                                  \
-         shm::FieldType::Byte,                                                                     \
-         shm::Writer::Host,                                                                        \
-         "title line: character of column i (always large)",                                       \
-         kColumns,                                                                                 \
-         2},                                                                                       \
-        {P ".TITLE.ATTR_%d",                                                                       \
-         BlocksOf(kA320, SIDE).page + kTitleLine + 1,                                              \
-         shm::FieldType::Byte,                                                                     \
-         shm::Writer::Host,                                                                        \
-         "title line: attribute of column i (0 empty; colour 4 green 8 yellow 12 red 16 white "    \
-         "20 blue 24 amber 0/28 magenta)",                                                         \
-         kColumns,                                                                                 \
-         2},                                                                                       \
-        SKYLID_MCDU_LINE(P, SIDE, 1), SKYLID_MCDU_LINE(P, SIDE, 2), SKYLID_MCDU_LINE(P, SIDE, 3),  \
-        SKYLID_MCDU_LINE(P, SIDE, 4), SKYLID_MCDU_LINE(P, SIDE, 5), SKYLID_MCDU_LINE(P, SIDE, 6),  \
-        {P ".SCROLL_MARK", BlocksOf(kA320, SIDE).page + kScrollMark, shm::FieldType::Byte,         \
-         shm::Writer::Host, "non-zero: the up/down arrows at the end of the scratch-pad line"},    \
-        {P ".PAGE_VALID", BlocksOf(kA320, SIDE).page + kPageValid, shm::FieldType::Byte,           \
-         shm::Writer::Host, "the page is drawn only while non-zero"},                              \
-        {P ".MESSAGE",                                                                             \
-         BlocksOf(kA320, SIDE).page + kMessage,                                                    \
-         shm::FieldType::Text,                                                                     \
-         shm::Writer::Host,                                                                        \
-         "scratch-pad message; the panel empties it when taken; \"@\" clears the scratch pad",     \
-         1,                                                                                        \
-         0,                                                                                        \
-         kScratchPadSize},                                                                         \
-    {                                                                                              \
-        P ".MESSAGE_COLOUR", BlocksOf(kA320, SIDE).page + kMessageColour, shm::FieldType::Int32,   \
-            shm::Writer::Host, "colour of the message: 0 white, 1 amber, 2 red, 3 cyan"            \
+#define SKYLID_MCDU_ROWS(P, SIDE)                                                                 \
+    shm::FieldRow{P ".CLR_LOCAL", BlocksOf(kA320, SIDE).key + kClrLocal, shm::FieldType::Byte,    \
+                  shm::Writer::Program,                                                           \
+                  "1 while a CLR press is used on the panel's own scratch pad"}                   \
+        .In(0, 1),                                                                                \
+        shm::FieldRow{P ".CLR_REQUEST", BlocksOf(kA320, SIDE).key + kClrRequest,                  \
+                      shm::FieldType::Byte, shm::Writer::Program,                                 \
+                      "1 while CLR is held after a press on an empty scratch pad"}                \
+            .In(0, 1),                                                                            \
+        shm::FieldRow{P ".MESSAGE_TAKEN", BlocksOf(kA320, SIDE).key + kMessageTaken,              \
+                      shm::FieldType::Byte, shm::Writer::Program,                                 \
+                      "1 for five updates after the panel took the scratch-pad message"}          \
+            .In(0, 1),                                                                            \
+        shm::FieldRow{                                                                            \
+            P ".LINE_KEY", BlocksOf(kA320, SIDE).key + kLineKeyCode, shm::FieldType::Int32,       \
+            shm::Writer::Program,                                                                 \
+            "line-select or arrow key held: 1-6 left, 7-12 right, 13 up, 14 down, 15 left, "      \
+            "16 right (the up key sends 14, the down key 13); 0 none"}                            \
+            .In(0, 16),                                                                           \
+        shm::FieldRow{                                                                            \
+            P ".PAGE_KEY", BlocksOf(kA320, SIDE).key + kPageKeyCode, shm::FieldType::Int32,       \
+            shm::Writer::Program,                                                                 \
+            "page key held: 1 DIR, 2 PROG, 3 PERF, 4 INIT, 5 F-PLN, 6 SEC F-PLN, 7 RAD NAV, "     \
+            "8 FUEL PRED, 9 MENU, 10 AIRPORT, 11 DATA; 0 none"}                                   \
+            .In(0, 11),                                                                           \
+        {P ".SCRATCH_PAD",                                                                        \
+         BlocksOf(kA320, SIDE).key + kScratchPad,                                                 \
+         shm::FieldType::Text,                                                                    \
+         shm::Writer::Program,                                                                    \
+         "the scratch pad (25 characters, unterminated when full)",                               \
+         1,                                                                                       \
+         0,                                                                                       \
+         kScratchPadSize},                                                                        \
+        {P ".LIGHTS_LEFT", BlocksOf(kA320, SIDE).page + kLeftLights, shm::FieldType::Int32,       \
+         shm::Writer::Host, "left annunciators: 0 off, 1 top, 2 bottom, 3 both"},                 \
+        {P ".LIGHTS_RIGHT", BlocksOf(kA320, SIDE).page + kRightLights, shm::FieldType::Int32,     \
+         shm::Writer::Host, "right annunciators: 0 off, 1 top, 2 bottom, 3 both"},                \
+        {P ".TITLE.CHAR_%d",                                                                      \
+         BlocksOf(kA320, SIDE).page + kTitleLine,                                                 \
+         shm::FieldType::Byte,                                                                    \
+         shm::Writer::Host,                                                                       \
+         "title line: character of column i (always large)",                                      \
+         kColumns,                                                                                \
+         2},                                                                                      \
+        {P ".TITLE.ATTR_%d",                                                                      \
+         BlocksOf(kA320, SIDE).page + kTitleLine + 1,                                             \
+         shm::FieldType::Byte,                                                                    \
+         shm::Writer::Host,                                                                       \
+         "title line: attribute of column i (0 empty; colour 4 green 8 yellow 12 red 16 white "   \
+         "20 blue 24 amber 0/28 magenta)",                                                        \
+         kColumns,                                                                                \
+         2},                                                                                      \
+        SKYLID_MCDU_LINE(P, SIDE, 1), SKYLID_MCDU_LINE(P, SIDE, 2), SKYLID_MCDU_LINE(P, SIDE, 3), \
+        SKYLID_MCDU_LINE(P, SIDE, 4), SKYLID_MCDU_LINE(P, SIDE, 5), SKYLID_MCDU_LINE(P, SIDE, 6), \
+        {P ".SCROLL_MARK", BlocksOf(kA320, SIDE).page + kScrollMark, shm::FieldType::Byte,        \
+         shm::Writer::Host, "non-zero: the up/down arrows at the end of the scratch-pad line"},   \
+        {P ".PAGE_VALID", BlocksOf(kA320, SIDE).page + kPageValid, shm::FieldType::Byte,          \
+         shm::Writer::Host, "the page is drawn only while non-zero"},                             \
+        shm::FieldRow{                                                                            \
+            P ".MESSAGE",                                                                         \
+            BlocksOf(kA320, SIDE).page + kMessage,                                                \
+            shm::FieldType::Text,                                                                 \
+            shm::Writer::Host,                                                                    \
+            "scratch-pad message; the panel empties it when taken; \"@\" clears the scratch pad", \
+            1,                                                                                    \
+            0,                                                                                    \
+            kScratchPadSize}                                                                      \
+            .Consumed(),                                                                          \
+    {                                                                                             \
+        P ".MESSAGE_COLOUR", BlocksOf(kA320, SIDE).page + kMessageColour, shm::FieldType::Int32,  \
+            shm::Writer::Host, "colour of the message: 0 white, 1 amber, 2 red, 3 cyan"           \
     }
 
 // Data line N and the label line above it: the 24 characters as one text

@@ -40,8 +40,9 @@ constexpr DisplayRow kDisplayRows[] = {
 };
 
 constexpr shm::FieldRow kExtraFields[] = {
-    {"ATC.CODE", kBlocks.out + out::kCode, shm::FieldType::Int32, shm::Writer::Program,
-     "transponder code as a decimal number (7000 for 7000)"},
+    shm::FieldRow{"ATC.CODE", kBlocks.out + out::kCode, shm::FieldType::Int32, shm::Writer::Program,
+                  "transponder code as a decimal number (7000 for 7000)"}
+        .In(0, 7777),
     {"ATC.ACTIVE", kBlocks.in + in::kActive, shm::FieldType::Byte, shm::Writer::Host,
      "transponder active: the code shows (blank and OFF while 0)"},
     {"ATC.KNOB_RESET", kBlocks.in + in::kKnobReset, shm::FieldType::Byte, shm::Writer::Host,

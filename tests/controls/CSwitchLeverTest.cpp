@@ -243,20 +243,32 @@ TEST_F(LeverTest, DetentRectanglesInPercentOfThePicture) {
     EXPECT_FALSE(lever.IsDetentPresent(5));
 }
 
-TEST_F(LeverTest, WheelStepsPastTheLastPresentDetentAndShowsNothingThere) {
+TEST_F(LeverTest, WheelStopsAtTheLastPresentDetentAndStepsOverAbsentOnes) {
     CLever lever;
     ASSERT_TRUE(lever.Initialise(Settings()));
+    // Detents 0 to 3 present: the wheel never takes the lever where it has
+    // no picture (and would publish a detent that does not exist).
     for (int i = 1; i <= 9; ++i) {
         Mouse(lever, 120, 120, MouseEvent::kWheelToward);
-        EXPECT_EQ(lever.GetDetent(), i < 7 ? i : 7);
+        EXPECT_EQ(lever.GetDetent(), i < 3 ? i : 3);
     }
-    EXPECT_EQ(Drawn(lever), -1);
-    for (int i = 0; i < 4; ++i)
-        Mouse(lever, 120, 120, MouseEvent::kWheelAway);
-    EXPECT_EQ(lever.GetDetent(), 3);
     EXPECT_EQ(Drawn(lever), 3);
+    Mouse(lever, 120, 120, MouseEvent::kWheelAway);
+    EXPECT_EQ(lever.GetDetent(), 2);
+    EXPECT_EQ(Drawn(lever), 2);
+
+    LeverSettings s = Settings();
+    s.detents[2].picture = "D";  // too short: absent
+    CLever gapped;
+    ASSERT_TRUE(gapped.Initialise(s));
+    Mouse(gapped, 120, 120, MouseEvent::kWheelToward);
+    EXPECT_EQ(gapped.GetDetent(), 1);
+    Mouse(gapped, 120, 120, MouseEvent::kWheelToward);
+    EXPECT_EQ(gapped.GetDetent(), 3) << "detent 2 is stepped over";
+    Mouse(gapped, 120, 120, MouseEvent::kWheelAway);
+    EXPECT_EQ(gapped.GetDetent(), 1);
     Mouse(lever, 300, 120, MouseEvent::kWheelAway);  // not over the lever
-    EXPECT_EQ(lever.GetDetent(), 3);
+    EXPECT_EQ(lever.GetDetent(), 2);
 }
 
 TEST_F(LeverTest, LeftPressChoosesTheDetentUnderThePoint) {

@@ -127,4 +127,60 @@ TEST(HostRegistry, CheckFindsOverlapsFieldsOutsideTheSegmentAndMalformedRows) {
               std::string::npos);
 }
 
+TEST(HostRegistry, CheckFindsRangesThatDoNotFitTheirType) {
+    bool sound = false;
+    ProblemsOf({FieldRow{"T.A", 10, FieldType::Byte, Writer::Program, "a"}.In(0, 255),
+                FieldRow{"T.B", 11, FieldType::Int16, Writer::Program, "b"}.In(-32768, 32767),
+                FieldRow{"T.C", 14, FieldType::Float, Writer::Program, "c"}.In(-1e30, 1e30)},
+               &sound);
+    EXPECT_TRUE(sound);
+    std::string p =
+        ProblemsOf({FieldRow{"T.A", 10, FieldType::Byte, Writer::Program, "a"}.In(0, 256)});
+    EXPECT_NE(p.find("T.A has a range 0..256 that does not fit its type"), std::string::npos) << p;
+    EXPECT_NE(ProblemsOf({FieldRow{"T.A", 10, FieldType::UInt16, Writer::Host, "a"}.In(-1, 5)})
+                  .find("does not fit its type"),
+              std::string::npos);
+    EXPECT_NE(ProblemsOf({FieldRow{"T.A", 10, FieldType::Int32, Writer::Host, "a"}.In(5, 4)})
+                  .find("minimum is above its maximum"),
+              std::string::npos);
+    EXPECT_NE(
+        ProblemsOf({FieldRow{"T.A", 10, FieldType::Text, Writer::Host, "a", 1, 0, 4}.In(0, 1)})
+            .find("range to a text"),
+        std::string::npos);
+    EXPECT_NE(ProblemsOf({FieldRow{"T.A", 10, FieldType::Byte, Writer::Program, "a"}.Consumed()})
+                  .find("consumed but not written by the host"),
+              std::string::npos);
+}
+
+TEST(HostRegistry, EveryControlOutputAndTheUnitTargetsHaveTheirRanges) {
+    const host::Registry& registry = host::GenericRegistry();
+    int controls = 0;
+    for (const host::NamedField& f : registry.Fields()) {
+        // The thrust lever angles are doubles that the host may move as well.
+        if (f.writer != Writer::Program || f.type == FieldType::Double)
+            continue;
+        for (const char* kind : {".BUTTON_", ".SWITCH_", ".KNOB_", ".LEVER_"}) {
+            if (f.name.find(kind) != std::string::npos) {
+                EXPECT_TRUE(f.ranged) << f.name;
+                ++controls;
+            }
+        }
+    }
+    EXPECT_GT(controls, 100);
+
+    auto range = [&](const char* name) {
+        const host::NamedField* f = registry.Find(name);
+        return f == nullptr ? std::string("(none)") : host::RangeText(*f);
+    };
+    EXPECT_EQ(range("FCU.HEADING"), "0..359");
+    EXPECT_EQ(range("FCU.VERTICAL"), "-6000..6000");
+    EXPECT_EQ(range("ATC.CODE"), "0..7777");
+    EXPECT_EQ(range("CLOCK.BARO"), "990..1050");
+    EXPECT_EQ(range("ELEC.BUTTON_3.STATE"), "0..1");
+    // The standby TRUE echo is the cockpit's own byte.
+    const host::NamedField* echo = registry.Find("CLOCK.TRUE_ECHO");
+    ASSERT_NE(echo, nullptr);
+    EXPECT_EQ(echo->writer, Writer::Program);
+}
+
 }  // namespace

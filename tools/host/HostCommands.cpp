@@ -501,7 +501,9 @@ std::string FieldsMarkdown(const Registry& registry) {
     md += "Every byte has one writer, but for the version text, which the creator of the segment ";
     md += "writes, and the attach counter, which every process changes as it comes and goes. ";
     md += "A name with `<i>` stands for one field per index, the offset growing by the given ";
-    md += "step.\n\n";
+    md += "step. *Range* gives the values a field stays within (both inclusive): every value ";
+    md += "the program publishes in a field it writes, the values the cockpit makes sense of in ";
+    md += "one the host writes.\n\n";
     md += "The training segment \"";
     md += CTrnShm::kName;
     md += "\" (";
@@ -524,7 +526,9 @@ std::string FieldsMarkdown(const Registry& registry) {
     for (const RowTable& table : registry.Tables()) {
         md += "\n## ";
         md += table.owner;
-        md += "\n\n| Name | Offset | Type | Written by | Meaning |\n|---|---|---|---|---|\n";
+        md +=
+            "\n\n| Name | Offset | Type | Range | Written by | Meaning "
+            "|\n|---|---|---|---|---|---|\n";
         for (const shm::FieldRow& row : table.rows) {
             ++rows;
             std::string name = row.name ? row.name : "";
@@ -535,13 +539,15 @@ std::string FieldsMarkdown(const Registry& registry) {
                 offset +=
                     " + " + (row.stride == 1 ? std::string() : std::to_string(row.stride)) + "i";
             }
-            NamedField shape{name,        row.offset,           row.type,    row.writer,
-                             row.meaning, shm::FieldWidth(row), row.textSize};
+            NamedField shape{name,        row.offset,           row.type,     row.writer,
+                             row.meaning, shm::FieldWidth(row), row.textSize, row.ranged,
+                             row.minimum, row.maximum};
             md += "| `" + name + "`";
             if (row.count > 1)
                 md += ", i = 0 to " + std::to_string(row.count - 1);
-            md += " | " + offset + " | " + TypeName(shape) + " | " + WriterName(row.writer) +
-                  " | " + EscapeCell(row.meaning ? row.meaning : "") + " |\n";
+            md += " | " + offset + " | " + TypeName(shape) + " | " + RangeText(shape) + " | " +
+                  WriterName(row.writer) + " | " + EscapeCell(row.meaning ? row.meaning : "") +
+                  " |\n";
         }
     }
     md += "\n" + std::to_string(registry.Fields().size()) + " fields in " + std::to_string(rows) +
