@@ -38,6 +38,28 @@ void* operator new(std::size_t size) {
 void* operator new[](std::size_t size) {
     return Allocate(size);
 }
+// The library's temporary buffers use the nothrow forms: they must come from
+// the same malloc as the deletes below.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return Allocate(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return Allocate(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept {
+    std::free(p);
+}
 void operator delete(void* p) noexcept {
     std::free(p);
 }
