@@ -10,9 +10,9 @@
 #include <QWheelEvent>
 #include <QWindow>
 
-#include "app/ControlInspector.h"
-#include "app/PanelJump.h"
 #include "app/CockpitState.h"
+#include "app/ControlExplorer.h"
+#include "app/PanelJump.h"
 #include "banner/KxBanner.h"
 #include "config/CIniRead.h"
 #include "controls/CPanelMouse.h"
@@ -311,8 +311,8 @@ void CSkylidDlg::FrameUpdate() {
 
     PollKeyboard();
     UpdateViewPort();
-    if (IsInspectorOn())
-        m_inspector->AfterFrame(m_generic);
+    if (IsExplorerOn())
+        m_explorer->AfterFrame(m_generic);
 
     m_updateAllByte.SetInt(generic::kUpdateAll.Read(m_generic));
     if (m_updateAllByte.BecameSet())
@@ -527,7 +527,7 @@ void CSkylidDlg::mouseMoveEvent(QMouseEvent* event) {
     }
     m_previousMouse = CPoint(p.x(), p.y());
     Dispatch();
-    if (IsInspectorOn())
+    if (IsExplorerOn())
         update();  // the control under the pointer, also before the loop runs
 }
 
@@ -596,8 +596,8 @@ void CSkylidDlg::paintEvent(QPaintEvent*) {
     painter.fillRect(QRect(0, 0, kFrameWidth, kFrameHeight), Qt::black);
     painter.drawImage(QPoint(m_origin.x, m_origin.y), m_picture,
                       QRect(m_scroll.x, m_scroll.y, m_picture.width(), m_picture.height()));
-    if (IsInspectorOn())
-        PaintInspector(painter);
+    if (IsExplorerOn())
+        PaintExplorer(painter);
     if (m_watchdog.IsSilent()) {
         const QRect band(m_origin.x, m_origin.y, width() - m_origin.x, kHostSilentBannerHeight);
         painter.fillRect(band, QColor(160, 0, 0));

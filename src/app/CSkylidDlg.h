@@ -27,7 +27,7 @@
 #include "shm/SimSegment.h"
 
 class KxBanner;
-class ControlInspector;
+class ControlExplorer;
 class PanelJumpPopup;
 class QPainter;
 
@@ -108,14 +108,14 @@ class CSkylidDlg : public QWidget, public IFrameOwner {
     const RTStatistics& LastStatistics() const { return m_statistics; }
 
     // Aids for the people who build and check panels. F2 shows or hides the
-    // control inspector (hit areas, the control under the pointer with its
+    // control explorer (hit areas, the control under the pointer with its
     // fields, what the last click changed); F3 opens the list of panels and
     // scrolls to the one chosen.
-    static constexpr int kInspectorKey = Qt::Key_F2;
+    static constexpr int kExplorerKey = Qt::Key_F2;
     static constexpr int kPanelJumpKey = Qt::Key_F3;
-    void ToggleInspector();
-    bool IsInspectorOn() const;
-    const ControlInspector* Inspector() const { return m_inspector.get(); }
+    void ToggleExplorer();
+    bool IsExplorerOn() const;
+    const ControlExplorer* Explorer() const { return m_explorer.get(); }
     void OpenPanelJump();
     PanelJumpPopup* PanelJump() const;
     void JumpToPanel(int number);
@@ -140,7 +140,7 @@ class CSkylidDlg : public QWidget, public IFrameOwner {
     void Dispatch();
     bool HandleAidKey(const QKeyEvent& event);
     void DispatchTraced();
-    void PaintInspector(QPainter& painter);
+    void PaintExplorer(QPainter& painter);
     void Publish();
     void InitialiseView();
     void ReadViewOptions();
@@ -202,7 +202,7 @@ class CSkylidDlg : public QWidget, public IFrameOwner {
     RTStatistics m_statistics{};
     HostWatchdog m_watchdog{m_clock};
 
-    // Made when first switched on: an unused inspector costs nothing.
-    std::unique_ptr<ControlInspector> m_inspector;
+    // Made when first switched on: an unused explorer costs nothing.
+    std::unique_ptr<ControlExplorer> m_explorer;
     QPointer<PanelJumpPopup> m_panelJump;
 };

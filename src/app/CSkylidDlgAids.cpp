@@ -1,13 +1,13 @@
 // The main window's aids for the people who build and check panels: the
-// control inspector overlay (F2) and the jump to a panel (F3). Kept apart
-// from the window's own work; while the inspector is off none of this runs.
+// control explorer overlay (F2) and the jump to a panel (F3). Kept apart
+// from the window's own work; while the explorer is off none of this runs.
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 
 #include "app/CSkylidDlg.h"
-#include "app/ControlInspector.h"
+#include "app/ControlExplorer.h"
 #include "app/PanelJump.h"
 
 namespace {
@@ -18,38 +18,38 @@ constexpr int kPointerGap = 18;
 }  // namespace
 
 bool CSkylidDlg::HandleAidKey(const QKeyEvent& event) {
-    if (event.key() != kInspectorKey && event.key() != kPanelJumpKey)
+    if (event.key() != kExplorerKey && event.key() != kPanelJumpKey)
         return false;
     if (!event.isAutoRepeat()) {
-        if (event.key() == kInspectorKey)
-            ToggleInspector();
+        if (event.key() == kExplorerKey)
+            ToggleExplorer();
         else
             OpenPanelJump();
     }
     return true;
 }
 
-bool CSkylidDlg::IsInspectorOn() const {
-    return m_inspector && m_inspector->IsOn();
+bool CSkylidDlg::IsExplorerOn() const {
+    return m_explorer && m_explorer->IsOn();
 }
 
-void CSkylidDlg::ToggleInspector() {
-    if (!m_inspector)
-        m_inspector = std::make_unique<ControlInspector>(m_manager, host::GenericRegistry());
-    m_inspector->SetOn(!m_inspector->IsOn());
+void CSkylidDlg::ToggleExplorer() {
+    if (!m_explorer)
+        m_explorer = std::make_unique<ControlExplorer>(m_manager, host::GenericRegistry());
+    m_explorer->SetOn(!m_explorer->IsOn());
     update();
 }
 
-// The press as the panels get it; with the inspector on, the segment is
+// The press as the panels get it; with the explorer on, the segment is
 // copied before and compared after the update that handled it (panels that
 // take the mouse only in their turn are compared after each iteration).
 void CSkylidDlg::DispatchTraced() {
-    const bool trace = IsInspectorOn() && m_notReady == 0 && m_generic != nullptr;
+    const bool trace = IsExplorerOn() && m_notReady == 0 && m_generic != nullptr;
     if (trace)
-        m_inspector->BeginClick(m_generic, CPoint(m_scroll.x + m_mouse.x, m_scroll.y + m_mouse.y));
+        m_explorer->BeginClick(m_generic, CPoint(m_scroll.x + m_mouse.x, m_scroll.y + m_mouse.y));
     Dispatch();
     if (trace && m_generic != nullptr)
-        m_inspector->EndClick(m_generic);
+        m_explorer->EndClick(m_generic);
 }
 
 PanelJumpPopup* CSkylidDlg::PanelJump() const {
@@ -84,21 +84,21 @@ void CSkylidDlg::OpenPanelJump() {
 // Outlines every hit area in the view, the one under the pointer filled, and
 // beside the pointer a box with its panel, label and fields, and what the
 // last click changed.
-void CSkylidDlg::PaintInspector(QPainter& painter) {
+void CSkylidDlg::PaintExplorer(QPainter& painter) {
     const QRect area(m_origin.x, m_origin.y, width() - m_origin.x, height() - m_origin.y);
     painter.save();
     painter.setClipRect(area);
     const QPoint shift(m_origin.x - m_scroll.x, m_origin.y - m_scroll.y);
     const QRect view = area.translated(-shift);
     const CPoint pointer(m_scroll.x + m_mouse.x, m_scroll.y + m_mouse.y);
-    const ControlInspector::Target hovered = m_inspector->Find(pointer);
+    const ControlExplorer::Target hovered = m_explorer->Find(pointer);
     auto toWindow = [&shift](const CRect& r) {
         return QRect(r.left, r.top, r.Width(), r.Height()).translated(shift);
     };
 
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(255, 220, 0, 200), 1));
-    m_inspector->ForEachControl([&](const ControlInspector::Target& t) {
+    m_explorer->ForEachControl([&](const ControlExplorer::Target& t) {
         const QRect r(t.rect.left, t.rect.top, t.rect.Width(), t.rect.Height());
         if (r.intersects(view))
             painter.drawRect(r.translated(shift));
@@ -109,10 +109,10 @@ void CSkylidDlg::PaintInspector(QPainter& painter) {
         painter.drawRect(toWindow(hovered.rect));
     }
 
-    std::vector<std::string> lines = m_inspector->Describe(hovered, m_generic);
+    std::vector<std::string> lines = m_explorer->Describe(hovered, m_generic);
     if (lines.empty())
-        lines.push_back("Inspector (F2): point at a control");
-    const std::vector<std::string> trace = m_inspector->DescribeTrace();
+        lines.push_back("Explorer (F2): point at a control");
+    const std::vector<std::string> trace = m_explorer->DescribeTrace();
     if (!trace.empty()) {
         lines.emplace_back();
         lines.insert(lines.end(), trace.begin(), trace.end());

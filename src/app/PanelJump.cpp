@@ -8,7 +8,7 @@
 #include <cctype>
 
 #include "app/CA320Cockpit.h"
-#include "app/ControlInspector.h"
+#include "app/ControlExplorer.h"
 
 namespace panel_jump {
 

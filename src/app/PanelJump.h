@@ -22,7 +22,7 @@ struct Choice {
     std::string name;
 };
 
-// Every panel the cockpit holds, by name (as the inspector names them),
+// Every panel the cockpit holds, by name (as the explorer names them),
 // sorted by name.
 std::vector<Choice> Choices(const CA320Cockpit& cockpit);
 

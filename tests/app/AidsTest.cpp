@@ -1,4 +1,4 @@
-// The main window's aids on the default art: the control inspector names the
+// The main window's aids on the default art: the control explorer names the
 // control under a point and traces what a click changes, and the jump to a
 // panel brings it into view.
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/CSkylidDlg.h"
-#include "app/ControlInspector.h"
+#include "app/ControlExplorer.h"
 #include "app/PanelJump.h"
 #include "banner/ViewInitialise.h"
 #include "platform/KxClock.h"
@@ -80,20 +80,20 @@ const CPoint kBat1(898 + 270 + 20, 500 + 20 + 20);
 
 }  // namespace
 
-TEST_F(AidsTest, InspectorNamesTheControlAndTracesWhatItsClickChanged) {
+TEST_F(AidsTest, ExplorerNamesTheControlAndTracesWhatItsClickChanged) {
     CSkylidDlg dialog(Options());
     ASSERT_NO_FATAL_FAILURE(Start(dialog, 1100, 740));
-    EXPECT_EQ(dialog.Inspector(), nullptr) << "nothing is made before the inspector is used";
+    EXPECT_EQ(dialog.Explorer(), nullptr) << "nothing is made before the explorer is used";
 
     QTest::keyClick(&dialog, Qt::Key_F2);
-    ASSERT_TRUE(dialog.IsInspectorOn());
-    const ControlInspector& inspector = *dialog.Inspector();
-    const ControlInspector::Target target = inspector.Find(kBat1);
+    ASSERT_TRUE(dialog.IsExplorerOn());
+    const ControlExplorer& explorer = *dialog.Explorer();
+    const ControlExplorer::Target target = explorer.Find(kBat1);
     ASSERT_TRUE(target.IsValid());
     EXPECT_EQ(target.panel, 0);
-    EXPECT_EQ(inspector.PanelName(target.panel), "Electrical panel");
-    EXPECT_EQ(inspector.ControlLabel(target), "BAT 1");
-    const std::vector<const host::NamedField*> fields = inspector.FieldsOf(target);
+    EXPECT_EQ(explorer.PanelName(target.panel), "Electrical panel");
+    EXPECT_EQ(explorer.ControlLabel(target), "BAT 1");
+    const std::vector<const host::NamedField*> fields = explorer.FieldsOf(target);
     EXPECT_EQ(Names(fields),
               (std::vector<std::string>{"ELEC.BUTTON_0.STATE", "ELEC.BUTTON_0.LIGHT_TOP",
                                         "ELEC.BUTTON_0.LIGHT_BOTTOM"}));
@@ -102,23 +102,23 @@ TEST_F(AidsTest, InspectorNamesTheControlAndTracesWhatItsClickChanged) {
     EXPECT_EQ(fields[1]->offset, 129144u);
     EXPECT_EQ(fields[2]->offset, 129145u);
     // Live values: the cold preset leaves BAT 1 out.
-    const std::vector<std::string> lines = inspector.Describe(target, dialog.Segment());
+    const std::vector<std::string> lines = explorer.Describe(target, dialog.Segment());
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[2], "  ELEC.BUTTON_0.STATE = 0  @129955");
     // Next to the button, IDG 1 lies under its guard: the guard is what a
     // click there meets, with the guarded button's fields.
-    const ControlInspector::Target guard = inspector.Find(CPoint(898 + 50 + 20, 500 + 145 + 20));
-    EXPECT_EQ(inspector.ControlLabel(guard), "IDG 1 GUARD");
-    EXPECT_EQ(Names(inspector.FieldsOf(guard)).front(), "ELEC.BUTTON_5.STATE");
+    const ControlExplorer::Target guard = explorer.Find(CPoint(898 + 50 + 20, 500 + 145 + 20));
+    EXPECT_EQ(explorer.ControlLabel(guard), "IDG 1 GUARD");
+    EXPECT_EQ(Names(explorer.FieldsOf(guard)).front(), "ELEC.BUTTON_5.STATE");
     // Nothing at a point outside every control.
-    EXPECT_FALSE(inspector.Find(CPoint(898 + 5, 500 + 5)).IsValid());
+    EXPECT_FALSE(explorer.Find(CPoint(898 + 5, 500 + 5)).IsValid());
 
     // The click: BAT 1 goes in, and only its state byte changed.
     const QPoint at = InWindow(dialog, kBat1);
     QTest::mousePress(&dialog, Qt::LeftButton, Qt::NoModifier, at);
     QTest::mouseRelease(&dialog, Qt::LeftButton, Qt::NoModifier, at);
-    ASSERT_TRUE(inspector.HasTrace());
-    const ControlInspector::Trace& trace = inspector.LastTrace();
+    ASSERT_TRUE(explorer.HasTrace());
+    const ControlExplorer::Trace& trace = explorer.LastTrace();
     EXPECT_EQ(trace.target, target);
     EXPECT_EQ(trace.frames, 0) << "seen right after the update that handled the click";
     ASSERT_EQ(trace.changes.size(), 1u);
@@ -126,7 +126,7 @@ TEST_F(AidsTest, InspectorNamesTheControlAndTracesWhatItsClickChanged) {
     EXPECT_EQ(trace.changes[0].field->name, "ELEC.BUTTON_0.STATE");
     EXPECT_EQ(trace.changes[0].before, "0");
     EXPECT_EQ(trace.changes[0].after, "1");
-    const std::vector<std::string> report = inspector.DescribeTrace();
+    const std::vector<std::string> report = explorer.DescribeTrace();
     ASSERT_EQ(report.size(), 2u);
     EXPECT_EQ(report[0], "Last click: Electrical panel / BAT 1");
     EXPECT_EQ(report[1], "  ELEC.BUTTON_0.STATE: 0 -> 1");
@@ -138,16 +138,16 @@ TEST_F(AidsTest, InspectorNamesTheControlAndTracesWhatItsClickChanged) {
 
     // Switched off, clicks are no longer traced.
     QTest::keyClick(&dialog, Qt::Key_F2);
-    EXPECT_FALSE(dialog.IsInspectorOn());
+    EXPECT_FALSE(dialog.IsExplorerOn());
     QTest::mousePress(&dialog, Qt::LeftButton, Qt::NoModifier, at);
     QTest::mouseRelease(&dialog, Qt::LeftButton, Qt::NoModifier, at);
-    EXPECT_EQ(inspector.LastTrace().changes[0].after, "1") << "the trace of the first click stays";
+    EXPECT_EQ(explorer.LastTrace().changes[0].after, "1") << "the trace of the first click stays";
 }
 
 TEST_F(AidsTest, ChangesNoFieldNamesAreReportedByOffset) {
     CSkylidDlg dialog(Options());
     ASSERT_NO_FATAL_FAILURE(Start(dialog, 800, 600));
-    dialog.ToggleInspector();
+    dialog.ToggleExplorer();
     std::vector<std::uint8_t> before(Gensim_Shm::kSize, 0);
     std::vector<std::uint8_t> after = before;
     // Output bytes 0 and 1 of the electrical block (129952) are written by
@@ -157,7 +157,7 @@ TEST_F(AidsTest, ChangesNoFieldNamesAreReportedByOffset) {
     after[129953] = 6;
     after[129955] = 1;
     after[2068] = 7;
-    const auto changes = dialog.Inspector()->Compare(before.data(), after.data());
+    const auto changes = dialog.Explorer()->Compare(before.data(), after.data());
     ASSERT_EQ(changes.size(), 2u);
     EXPECT_EQ(changes[0].field, nullptr);
     EXPECT_EQ(changes[0].offset, 129952u);
@@ -175,32 +175,32 @@ TEST_F(AidsTest, ClickOnAControlWithoutRowsIsTracedInItsTurnAndLearnsItsField) {
     CSkylidDlg dialog(Options());
     ASSERT_NO_FATAL_FAILURE(Start(dialog, 1100, 740));
     dialog.JumpToPanel(20);
-    dialog.ToggleInspector();
-    const ControlInspector& inspector = *dialog.Inspector();
+    dialog.ToggleExplorer();
+    const ControlExplorer& explorer = *dialog.Explorer();
     const CPoint ap1(976 + 240 + 10, 1595 + 110 + 10);
-    const ControlInspector::Target target = inspector.Find(ap1);
+    const ControlExplorer::Target target = explorer.Find(ap1);
     ASSERT_TRUE(target.IsValid());
     EXPECT_EQ(target.panel, 20);
-    EXPECT_EQ(inspector.PanelName(20), "FCU");
-    EXPECT_TRUE(inspector.FieldsOf(target).empty()) << "nothing known before a click";
+    EXPECT_EQ(explorer.PanelName(20), "FCU");
+    EXPECT_TRUE(explorer.FieldsOf(target).empty()) << "nothing known before a click";
 
     const QPoint at = InWindow(dialog, ap1);
     QTest::mousePress(&dialog, Qt::LeftButton, Qt::NoModifier, at);
-    for (int i = 0; i < ControlInspector::kMaxTraceFrames && inspector.IsTracePending(); ++i)
+    for (int i = 0; i < ControlExplorer::kMaxTraceFrames && explorer.IsTracePending(); ++i)
         dialog.FrameUpdate();
     QTest::mouseRelease(&dialog, Qt::LeftButton, Qt::NoModifier, at);
-    ASSERT_TRUE(inspector.HasTrace());
-    const ControlInspector::Trace& trace = inspector.LastTrace();
+    ASSERT_TRUE(explorer.HasTrace());
+    const ControlExplorer::Trace& trace = explorer.LastTrace();
     EXPECT_EQ(trace.target, target);
     EXPECT_GT(trace.frames, 0);
     const host::NamedField* state = nullptr;
-    for (const ControlInspector::Change& change : trace.changes) {
+    for (const ControlExplorer::Change& change : trace.changes) {
         if (change.field != nullptr && change.field->offset == 130361u)
             state = change.field;
     }
     ASSERT_NE(state, nullptr);
     EXPECT_EQ(state->name, "FCU.AP1.STATE");
-    const auto learned = inspector.FieldsOf(target);
+    const auto learned = explorer.FieldsOf(target);
     EXPECT_NE(std::find(learned.begin(), learned.end(), state), learned.end());
 }
 

@@ -103,27 +103,27 @@ double ReadNumber(const std::uint8_t* at, shm::FieldType type) {
     return 0;
 }
 
-constexpr float kFloatSpecials[] = {std::numeric_limits<float>::quiet_NaN(),
-                                    std::numeric_limits<float>::infinity(),
-                                    -std::numeric_limits<float>::infinity(),
-                                    std::numeric_limits<float>::max(),
-                                    -std::numeric_limits<float>::max(),
-                                    3e9f,
-                                    -3e9f,
-                                    -1.0f,
-                                    0.0f,
-                                    0.9999f,
-                                    1e-40f};
-constexpr double kDoubleSpecials[] = {std::numeric_limits<double>::quiet_NaN(),
-                                      std::numeric_limits<double>::infinity(),
-                                      -std::numeric_limits<double>::infinity(),
-                                      std::numeric_limits<double>::max(),
-                                      -std::numeric_limits<double>::max(),
-                                      1e19,
-                                      -1e19,
-                                      -11.0,
-                                      97.0,
-                                      0.0};
+constexpr float kFloatOddValues[] = {std::numeric_limits<float>::quiet_NaN(),
+                                     std::numeric_limits<float>::infinity(),
+                                     -std::numeric_limits<float>::infinity(),
+                                     std::numeric_limits<float>::max(),
+                                     -std::numeric_limits<float>::max(),
+                                     3e9f,
+                                     -3e9f,
+                                     -1.0f,
+                                     0.0f,
+                                     0.9999f,
+                                     1e-40f};
+constexpr double kDoubleOddValues[] = {std::numeric_limits<double>::quiet_NaN(),
+                                       std::numeric_limits<double>::infinity(),
+                                       -std::numeric_limits<double>::infinity(),
+                                       std::numeric_limits<double>::max(),
+                                       -std::numeric_limits<double>::max(),
+                                       1e19,
+                                       -1e19,
+                                       -11.0,
+                                       97.0,
+                                       0.0};
 
 class Harness {
   public:
@@ -174,7 +174,7 @@ class Harness {
                     WriteHostField(in);
                     break;
                 case 2:
-                    WriteSpecialNumber(in);
+                    WriteOddNumber(in);
                     break;
                 case 3:
                     TakeOverHeldOutput(in);
@@ -285,15 +285,15 @@ class Harness {
         WriteField(*m_hostFields[in.Word() % m_hostFields.size()], in);
     }
 
-    void WriteSpecialNumber(Input& in) {
+    void WriteOddNumber(Input& in) {
         const host::NamedField& field = *m_numberFields[in.Word() % m_numberFields.size()];
         const std::uint8_t pick = in.Byte();
         std::uint8_t* at = m_segment.data() + field.offset;
         if (field.type == shm::FieldType::Float) {
-            const float value = kFloatSpecials[pick % std::size(kFloatSpecials)];
+            const float value = kFloatOddValues[pick % std::size(kFloatOddValues)];
             std::memcpy(at, &value, sizeof value);
         } else {
-            const double value = kDoubleSpecials[pick % std::size(kDoubleSpecials)];
+            const double value = kDoubleOddValues[pick % std::size(kDoubleOddValues)];
             std::memcpy(at, &value, sizeof value);
         }
         Mark(field.offset, field.width);

@@ -1,4 +1,4 @@
-// ControlInspector: what the main window's inspector overlay shows, without
+// ControlExplorer: what the main window's explorer overlay shows, without
 // the drawing.
 //
 // It finds the control under a point of the cockpit picture, names its panel
@@ -14,8 +14,8 @@
 // no row (the units with their own tables) get the fields that a click on
 // them was seen to change.
 //
-// The window creates it only when the inspector is first switched on, so an
-// unused inspector costs nothing; while it is off nothing is copied.
+// The window creates it only when the explorer is first switched on, so an
+// unused explorer costs nothing; while it is off nothing is copied.
 #pragma once
 
 #include <cstdint>
@@ -32,7 +32,7 @@
 // several instances), else the name on its plate.
 std::string PanelTitle(const CA320Cockpit& cockpit, int panel);
 
-class ControlInspector {
+class ControlExplorer {
   public:
     // A control on the picture: panel number and control index (as
     // CBasePanel::GetControl counts them), and its hit area.
@@ -66,7 +66,7 @@ class ControlInspector {
     // cycle are compared after each iteration, for at most this many.
     static constexpr int kMaxTraceFrames = 60;
 
-    ControlInspector(const CA320Cockpit& cockpit, const host::Registry& registry);
+    ControlExplorer(const CA320Cockpit& cockpit, const host::Registry& registry);
 
     void SetOn(bool on) { m_on = on; }
     bool IsOn() const { return m_on; }
@@ -124,7 +124,7 @@ class ControlInspector {
 };
 
 template <typename Visit>
-void ControlInspector::ForEachControl(Visit&& visit) const {
+void ControlExplorer::ForEachControl(Visit&& visit) const {
     for (int n = 0; n < CA320Cockpit::kPanelCount; ++n) {
         const CBasePanel* panel = m_cockpit.GetPanel(n);
         if (panel == nullptr)

@@ -1,4 +1,4 @@
-#include "app/ControlInspector.h"
+#include "app/ControlExplorer.h"
 
 #include <algorithm>
 #include <cstring>
@@ -229,17 +229,17 @@ std::string PanelTitle(const CA320Cockpit& cockpit, int panel) {
     return "panel " + std::to_string(panel);
 }
 
-ControlInspector::ControlInspector(const CA320Cockpit& cockpit, const host::Registry& registry)
+ControlExplorer::ControlExplorer(const CA320Cockpit& cockpit, const host::Registry& registry)
     : m_cockpit(cockpit), m_registry(registry), m_snapshot(registry.SegmentSize()) {}
 
-const CBaseCockpitControl* ControlInspector::ControlOf(const Target& target) const {
+const CBaseCockpitControl* ControlExplorer::ControlOf(const Target& target) const {
     const CBasePanel* panel = m_cockpit.GetPanel(target.panel);
     return panel != nullptr && target.control >= 0 ? panel->GetControl(target.control) : nullptr;
 }
 
 // A control counts when it has a hit area and, on a kit panel, is drawn in
 // the panel's layout (A330-only rows are not on the picture).
-bool ControlInspector::IsShown(int panel, int, const CBaseCockpitControl& c) const {
+bool ControlExplorer::IsShown(int panel, int, const CBaseCockpitControl& c) const {
     if (c.GetKind() == ControlType::None || c.GetRect().IsRectEmpty())
         return false;
     const auto* kitPanel = dynamic_cast<const CKitPanel*>(m_cockpit.GetPanel(panel));
@@ -249,7 +249,7 @@ bool ControlInspector::IsShown(int panel, int, const CBaseCockpitControl& c) con
                         kitPanel->IsA320Layout());
 }
 
-ControlInspector::Target ControlInspector::Find(CPoint p) const {
+ControlExplorer::Target ControlExplorer::Find(CPoint p) const {
     Target best;
     bool bestIsLight = true;
     long long bestArea = 0;
@@ -269,7 +269,7 @@ ControlInspector::Target ControlInspector::Find(CPoint p) const {
     return best;
 }
 
-std::string ControlInspector::ControlLabel(const Target& target) const {
+std::string ControlExplorer::ControlLabel(const Target& target) const {
     const CBaseCockpitControl* c = ControlOf(target);
     if (c == nullptr)
         return {};
@@ -280,7 +280,7 @@ std::string ControlInspector::ControlLabel(const Target& target) const {
     return std::string(KindName(c->GetKind())) + " " + std::to_string(target.control);
 }
 
-std::string ControlInspector::FieldPrefix(const Target& target) const {
+std::string ControlExplorer::FieldPrefix(const Target& target) const {
     const auto* kitPanel = dynamic_cast<const CKitPanel*>(m_cockpit.GetPanel(target.panel));
     const CBaseCockpitControl* c = ControlOf(target);
     if (kitPanel == nullptr || c == nullptr)
@@ -290,7 +290,7 @@ std::string ControlInspector::FieldPrefix(const Target& target) const {
     return row.empty() ? row : kit::SidePrefix(d, kitPanel->GetSide()) + "." + row;
 }
 
-std::vector<const host::NamedField*> ControlInspector::FieldsOf(const Target& target) const {
+std::vector<const host::NamedField*> ControlExplorer::FieldsOf(const Target& target) const {
     std::vector<const host::NamedField*> fields;
     const std::string prefix = FieldPrefix(target);
     if (!prefix.empty()) {
@@ -306,8 +306,8 @@ std::vector<const host::NamedField*> ControlInspector::FieldsOf(const Target& ta
     return fields;
 }
 
-std::vector<std::string> ControlInspector::Describe(const Target& target,
-                                                    const std::uint8_t* view) const {
+std::vector<std::string> ControlExplorer::Describe(const Target& target,
+                                                   const std::uint8_t* view) const {
     std::vector<std::string> lines;
     if (!target.IsValid())
         return lines;
@@ -327,7 +327,7 @@ std::vector<std::string> ControlInspector::Describe(const Target& target,
     return lines;
 }
 
-void ControlInspector::BeginClick(const std::uint8_t* view, CPoint picturePoint) {
+void ControlExplorer::BeginClick(const std::uint8_t* view, CPoint picturePoint) {
     if (view == nullptr)
         return;
     std::memcpy(m_snapshot.data(), view, m_snapshot.size());
@@ -336,7 +336,7 @@ void ControlInspector::BeginClick(const std::uint8_t* view, CPoint picturePoint)
     m_pending = true;
 }
 
-bool ControlInspector::EndClick(const std::uint8_t* view) {
+bool ControlExplorer::EndClick(const std::uint8_t* view) {
     if (!m_pending || view == nullptr)
         return false;
     std::vector<Change> changes = Compare(m_snapshot.data(), view);
@@ -346,14 +346,14 @@ bool ControlInspector::EndClick(const std::uint8_t* view) {
     return true;
 }
 
-void ControlInspector::AfterFrame(const std::uint8_t* view) {
+void ControlExplorer::AfterFrame(const std::uint8_t* view) {
     if (!m_pending)
         return;
     ++m_framesWaited;
     EndClick(view);
 }
 
-void ControlInspector::Finish(std::vector<Change> changes) {
+void ControlExplorer::Finish(std::vector<Change> changes) {
     m_pending = false;
     m_haveTrace = true;
     m_trace.target = m_clicked;
@@ -371,8 +371,8 @@ void ControlInspector::Finish(std::vector<Change> changes) {
     }
 }
 
-std::vector<ControlInspector::Change> ControlInspector::Compare(const std::uint8_t* before,
-                                                                const std::uint8_t* after) const {
+std::vector<ControlExplorer::Change> ControlExplorer::Compare(const std::uint8_t* before,
+                                                              const std::uint8_t* after) const {
     const auto size = static_cast<std::uint32_t>(m_snapshot.size());
     auto ignored = [](std::uint32_t at) {
         return at >= kIgnoredOffset && at < kIgnoredOffset + kIgnoredWidth;
@@ -431,7 +431,7 @@ std::vector<ControlInspector::Change> ControlInspector::Compare(const std::uint8
     return changes;
 }
 
-std::vector<std::string> ControlInspector::DescribeTrace() const {
+std::vector<std::string> ControlExplorer::DescribeTrace() const {
     std::vector<std::string> lines;
     if (!m_haveTrace)
         return lines;
