@@ -206,10 +206,14 @@ int UsageError(const std::string& text) {
     return kExitUsage;
 }
 
+}  // namespace
+
 int SegmentError(const std::string& text) {
     std::fprintf(stderr, "skylid-host: %s\n", text.c_str());
     return kExitSegment;
 }
+
+namespace {
 
 bool ParseSeconds(const std::string& text, double& out) {
     const char* end = text.data() + text.size();

@@ -40,6 +40,9 @@ int Replay(const Options& options, const Registry& registry);
 // The registry as a Markdown document (docs/HOST-INTERFACE.md).
 std::string FieldsMarkdown(const Registry& registry);
 
+// Reports a segment that cannot be opened; returns kExitSegment.
+int SegmentError(const std::string& text);
+
 // Stops the serve, watch, record and replay loops on SIGINT, SIGTERM and SIGHUP.
 void InstallStopHandlers();
 bool StopRequested();

@@ -28,6 +28,7 @@
 
 #include "fields/FieldValue.h"
 #include "host/DirectSegment.h"
+#include "host/FieldChanges.h"
 #include "host/HostCommands.h"
 #include "shm/GenericLayout.h"
 
@@ -80,10 +81,8 @@ int Record(const Options& options, const Registry& registry) {
     // The segment first: without it no file is made.
     DirectSegment segment;
     std::string error;
-    if (!segment.Open(options.segment, false, error)) {
-        std::fprintf(stderr, "skylid-host: %s\n", error.c_str());
-        return kExitSegment;
-    }
+    if (!segment.Open(options.segment, false, error))
+        return SegmentError(error);
     const std::uint8_t* view = segment.View();
 
     const bool toStdout = path == "-";
@@ -94,30 +93,29 @@ int Record(const Options& options, const Registry& registry) {
         return kExitSegment;
     }
 
-    std::vector<const NamedField*> fields;
+    std::vector<const NamedField*> recorded;
     for (const NamedField& field : registry.Fields()) {
         if (Recorded(field))
-            fields.push_back(&field);
+            recorded.push_back(&field);
     }
-    // What each field held when last looked at.
-    std::vector<std::uint8_t> image(view, view + registry.SegmentSize());
+    FieldChanges fields(std::move(recorded), view, registry.SegmentSize());
 
     const NamedField* version = registry.Find("SYS.VERSION");
     static char versionText[kValueSize];
     versionText[0] = '\0';
     if (version != nullptr)
-        FormatValue(image.data(), *version, ValueStyle::Quoted, versionText, sizeof versionText);
+        FormatValue(fields.Image(), *version, ValueStyle::Quoted, versionText, sizeof versionText);
     std::fprintf(out, "%s %d\nsegment %s\nsize %u\nversion %s\nfields %zu\nsnapshot\n", kMagic,
                  kFormatVersion, options.segment.c_str(), registry.SegmentSize(), versionText,
-                 fields.size());
-    std::int32_t frame = generic::kFrameCounter.Read(image.data());
-    for (const NamedField* field : fields)
-        PutLine(out, 0, frame, *field, image.data());
+                 fields.Fields().size());
+    std::int32_t frame = generic::kFrameCounter.Read(fields.Image());
+    for (const NamedField* field : fields.Fields())
+        PutLine(out, 0, frame, *field, fields.Image());
     std::fputs("changes\n", out);
     std::fflush(out);
 
     std::fprintf(stderr, "skylid-host: recording %s (%zu fields) into %s; Ctrl-C stops\n",
-                 options.segment.c_str(), fields.size(),
+                 options.segment.c_str(), fields.Fields().size(),
                  toStdout ? "standard output" : path.c_str());
 
     const long long start = MonotonicNs();
@@ -131,17 +129,11 @@ int Record(const Options& options, const Registry& registry) {
         const long long now = MonotonicNs();
         const long long timeMs = (now - start) / 1'000'000;
         frame = generic::kFrameCounter.Read(view);
-        bool wrote = false;
-        for (const NamedField* field : fields) {
-            std::uint8_t* seen = image.data() + field->offset;
-            if (std::memcmp(seen, view + field->offset, field->width) == 0)
-                continue;
-            std::memcpy(seen, view + field->offset, field->width);
-            PutLine(out, timeMs, frame, *field, image.data());
-            ++changes;
-            wrote = true;
-        }
-        if (wrote)
+        const int changed = fields.Look(
+            view, [](const NamedField&) {},
+            [&](const NamedField& field) { PutLine(out, timeMs, frame, field, fields.Image()); });
+        changes += changed;
+        if (changed > 0)
             std::fflush(out);
         if (limit >= 0 && now - start >= limit)
             break;
@@ -404,10 +396,9 @@ int Replay(const Options& options, const Registry& registry) {
     DirectSegment segment;
     std::string error;
     if (!segment.Open(options.segment, true, error)) {
-        std::fprintf(stderr, "skylid-host: %s\n", error.c_str());
         if (!fromStdin)
             std::fclose(in);
-        return kExitSegment;
+        return SegmentError(error);
     }
     Player player(options, registry, segment.View());
     const int status = player.Play(in, path);

@@ -7,6 +7,7 @@
 
 #include "fields/FieldValue.h"
 #include "host/DirectSegment.h"
+#include "host/FieldChanges.h"
 #include "host/HostCommands.h"
 #include "shm/GenericLayout.h"
 
@@ -47,14 +48,10 @@ int Watch(const Options& options, const Registry& registry) {
 
     DirectSegment segment;
     std::string error;
-    if (!segment.Open(options.segment, false, error)) {
-        std::fprintf(stderr, "skylid-host: %s\n", error.c_str());
-        return kExitSegment;
-    }
+    if (!segment.Open(options.segment, false, error))
+        return SegmentError(error);
     const std::uint8_t* view = segment.View();
-
-    // What each field held when last looked at.
-    std::vector<std::uint8_t> image(view, view + registry.SegmentSize());
+    FieldChanges changes(std::move(watched), view, registry.SegmentSize());
 
     static char previous[kValueSize];
     static char current[kValueSize];
@@ -62,32 +59,30 @@ int Watch(const Options& options, const Registry& registry) {
     const ValueStyle style = options.json ? ValueStyle::Json : ValueStyle::Quoted;
 
     std::fprintf(stderr, "skylid-host: watching %s (%zu fields) at 20 Hz; Ctrl-C stops\n",
-                 options.segment.c_str(), watched.size());
+                 options.segment.c_str(), changes.Fields().size());
     std::fflush(stderr);
 
     long long next = MonotonicNs();
     int ticks = 0;
     while (!StopRequested()) {
         const std::int32_t frame = generic::kFrameCounter.Read(view);
-        bool printed = false;
-        for (const NamedField* field : watched) {
-            std::uint8_t* seen = image.data() + field->offset;
-            if (std::memcmp(seen, view + field->offset, field->width) == 0)
-                continue;
-            FormatValue(image.data(), *field, style, previous, sizeof previous);
-            std::memcpy(seen, view + field->offset, field->width);
-            FormatValue(image.data(), *field, style, current, sizeof current);
-            if (options.json) {
-                FormatJsonString(field->name.c_str(), name, sizeof name);
-                std::printf("{\"frame\":%d,\"name\":%s,\"value\":%s,\"previous\":%s}\n", frame,
-                            name, current, previous);
-            } else {
-                std::printf("frame=%d %s=%s (was %s)\n", frame, field->name.c_str(), current,
-                            previous);
-            }
-            printed = true;
-        }
-        if (printed)
+        const int changed = changes.Look(
+            view,
+            [&](const NamedField& field) {
+                FormatValue(changes.Image(), field, style, previous, sizeof previous);
+            },
+            [&](const NamedField& field) {
+                FormatValue(changes.Image(), field, style, current, sizeof current);
+                if (options.json) {
+                    FormatJsonString(field.name.c_str(), name, sizeof name);
+                    std::printf("{\"frame\":%d,\"name\":%s,\"value\":%s,\"previous\":%s}\n", frame,
+                                name, current, previous);
+                } else {
+                    std::printf("frame=%d %s=%s (was %s)\n", frame, field.name.c_str(), current,
+                                previous);
+                }
+            });
+        if (changed > 0)
             std::fflush(stdout);
 
         if (++ticks % kPresenceCheckTicks == 0 && !segment.StillPresent()) {
