@@ -26,6 +26,7 @@
 namespace {
 
 using hosttest::HostProcess;
+using hosttest::Lines;
 using hosttest::RunHost;
 using hosttest::RunResult;
 using shm::FieldType;
@@ -48,14 +49,6 @@ bool Eventually(Condition condition) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     return condition();
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
 }
 
 // A segment that the test itself holds, as the cockpit would.

@@ -6,9 +6,20 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <sstream>
+#include <string>
 #include <thread>
+#include <vector>
 
 namespace hosttest {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
 
 namespace {
 

@@ -18,6 +18,9 @@ struct RunResult {
     std::string err;
 };
 
+// The lines of a program's output.
+std::vector<std::string> Lines(const std::string& text);
+
 // Runs skylid-host with the arguments and waits for it (at most 30 s, then
 // it is killed and the status is -1).
 RunResult RunHost(const std::vector<std::string>& args);

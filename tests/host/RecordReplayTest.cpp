@@ -18,16 +18,9 @@
 namespace {
 
 using hosttest::HostProcess;
+using hosttest::Lines;
 using hosttest::RunHost;
 using hosttest::RunResult;
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 // The lines after "changes", without their time and frame columns.
 std::vector<std::string> Changes(const std::vector<std::string>& lines) {
