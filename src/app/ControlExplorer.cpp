@@ -83,76 +83,50 @@ const Row* RowAt(std::span<const Row> rows, int index) {
                : nullptr;
 }
 
-// The layout a kit control is drawn in; Both for those without one.
-kit::Layout DrawnLayout(const kit::PanelDescription& d, const KitPlace& place) {
+// Calls visit(row) with the description's row of the place, if it has one.
+template <typename Visit>
+void VisitRow(const kit::PanelDescription& d, const KitPlace& place, Visit visit) {
     using Kind = CKitPanel::Kind;
-    switch (place.kind) {
-        case Kind::Button:
-            if (auto* row = RowAt(d.buttons, place.row))
-                return row->drawn;
-            break;
-        case Kind::Cover:
-            if (auto* row = RowAt(d.covers, place.row))
-                return DrawnLayout(d, KitPlace{Kind::Button, row->button});
-            break;
-        case Kind::Switch:
-            if (auto* row = RowAt(d.switches, place.row))
-                return row->drawn;
-            break;
-        case Kind::Knob:
-            if (auto* row = RowAt(d.knobs, place.row))
-                return row->drawn;
-            break;
-        case Kind::Lever:
-            if (auto* row = RowAt(d.levers, place.row))
-                return row->drawn;
-            break;
-        case Kind::Light:
-            if (auto* row = RowAt(d.lights, place.row))
-                return row->drawn;
-            break;
-        case Kind::Rotary:
-            if (auto* row = RowAt(d.rotaries, place.row))
-                return row->drawn;
-            break;
-        case Kind::Display:
-            break;
-    }
-    return kit::Layout::Both;
-}
-
-const char* RowLabel(const kit::PanelDescription& d, const KitPlace& place) {
-    using Kind = CKitPanel::Kind;
-    const char* label = nullptr;
-    auto take = [&label](auto* row) {
+    auto take = [&visit](const auto* row) {
         if (row != nullptr)
-            label = row->label;
+            visit(*row);
     };
     switch (place.kind) {
         case Kind::Button:
-            take(RowAt(d.buttons, place.row));
-            break;
+            return take(RowAt(d.buttons, place.row));
         case Kind::Cover:
-            take(RowAt(d.covers, place.row));
-            break;
+            return take(RowAt(d.covers, place.row));
         case Kind::Switch:
-            take(RowAt(d.switches, place.row));
-            break;
+            return take(RowAt(d.switches, place.row));
         case Kind::Knob:
-            take(RowAt(d.knobs, place.row));
-            break;
+            return take(RowAt(d.knobs, place.row));
         case Kind::Lever:
-            take(RowAt(d.levers, place.row));
-            break;
+            return take(RowAt(d.levers, place.row));
         case Kind::Light:
-            take(RowAt(d.lights, place.row));
-            break;
+            return take(RowAt(d.lights, place.row));
         case Kind::Rotary:
-            take(RowAt(d.rotaries, place.row));
-            break;
+            return take(RowAt(d.rotaries, place.row));
         case Kind::Display:
-            break;
+            return;
     }
+}
+
+// The layout a kit control is drawn in (a cover's is its button's); Both for
+// those without one.
+kit::Layout DrawnLayout(const kit::PanelDescription& d, const KitPlace& place) {
+    kit::Layout layout = kit::Layout::Both;
+    VisitRow(d, place, [&](const auto& row) {
+        if constexpr (requires { row.drawn; })
+            layout = row.drawn;
+        else
+            layout = DrawnLayout(d, KitPlace{CKitPanel::Kind::Button, row.button});
+    });
+    return layout;
+}
+
+const char* RowLabel(const kit::PanelDescription& d, const KitPlace& place) {
+    const char* label = nullptr;
+    VisitRow(d, place, [&label](const auto& row) { label = row.label; });
     return label;
 }
 
