@@ -143,25 +143,12 @@ std::string FormatField(const std::uint8_t* view, const host::NamedField& field)
     return text;
 }
 
-// The unit panels of the cockpit, whichever numbers they have.
-struct Units {
-    CFcuPanel* fcu = nullptr;
-    TcasPanel* atc = nullptr;
-    CNavPanel* efis[2] = {};
-
-    explicit Units(CA320Cockpit& cockpit) {
-        for (int n = 0; n < CA320Cockpit::kPanelCount; ++n) {
-            CBasePanel* panel = cockpit.GetPanel(n);
-            if (auto* f = dynamic_cast<CFcuPanel*>(panel))
-                fcu = f;
-            else if (auto* t = dynamic_cast<TcasPanel*>(panel))
-                atc = t;
-            else if (auto* e = dynamic_cast<CNavPanel*>(panel);
-                     e && e->GetSide() >= 0 && e->GetSide() < 2)
-                efis[e->GetSide()] = e;
-        }
-    }
-};
+// The EFIS control panels of the cockpit, by side.
+CNavPanel* EfisPanel(CA320Cockpit& cockpit, int side) {
+    if (side == 0)
+        return &cockpit.m_efisCapt;
+    return &cockpit.m_efisFo;
+}
 
 // The items of [FCU STATE]: the record's values, then its three flags.
 struct FcuKey {
@@ -411,27 +398,24 @@ std::string Describe(CA320Cockpit& cockpit, const std::uint8_t* view, Result& re
             ++result.fields;
         }
     }
-    Units units(cockpit);
-    if (units.fcu != nullptr) {
+    {
         FcuStateRecord record;
-        units.fcu->GetState(record);
+        cockpit.m_fcu.GetState(record);
         text += "\n[" + std::string(kFcuSection) + "]\n";
         for (std::size_t k = 0; k < std::size(kFcuKeys); ++k)
             text += std::string(kFcuKeys[k].name) + " = " +
                     std::to_string(FcuValue(record, kFcuKeys[k])) + "\n";
         ++result.records;
     }
-    if (units.atc != nullptr && units.atc->Entry().Digits() > 0) {
+    if (cockpit.m_tcas.Entry().Digits() > 0) {
         // The code as its digits (a code keyed as 0100 is 100: four digits
         // again when it comes back, as the host saw it).
         text += "\n[" + std::string(kAtcSection) +
-                "]\nSQUAWK = " + std::to_string(units.atc->Entry().Code()) + "\n";
+                "]\nSQUAWK = " + std::to_string(cockpit.m_tcas.Entry().Code()) + "\n";
         ++result.records;
     }
     for (int side = 0; side < 2; ++side) {
-        if (units.efis[side] == nullptr)
-            continue;
-        const BaroSetting& baro = units.efis[side]->Baro();
+        const BaroSetting& baro = EfisPanel(cockpit, side)->Baro();
         text += "\n[" + std::string(kBaroSection[side]) + "]\n";
         text += "STANDARD = " + std::to_string(baro.standard ? 1 : 0) + "\n";
         text += std::string("UNIT = ") + (baro.inHgUnit ? "INHG" : "HPA") + "\n";
@@ -507,25 +491,24 @@ Result Restore(CA320Cockpit& cockpit, std::uint8_t* view, const std::string& pat
             OpenCoversOverPressedButtons(*kit);
     }
 
-    Units units(cockpit);
-    if (plan.fcuGiven && units.fcu != nullptr) {
+    if (plan.fcuGiven) {
         FcuStateRecord record;
-        units.fcu->GetState(record);
+        cockpit.m_fcu.GetState(record);
         for (std::size_t k = 0; k < std::size(kFcuKeys); ++k) {
             if (plan.fcuKeys[k])
                 SetFcuValue(record, kFcuKeys[k], plan.fcuValues[k]);
         }
-        units.fcu->SetState(record);
+        cockpit.m_fcu.SetState(record);
         ++result.records;
     }
-    if (plan.squawkGiven && units.atc != nullptr) {
-        units.atc->SetSquawk(static_cast<int>(plan.squawk));
+    if (plan.squawkGiven) {
+        cockpit.m_tcas.SetSquawk(static_cast<int>(plan.squawk));
         ++result.records;
     }
     for (int side = 0; side < 2; ++side) {
-        if (!plan.baro[side].given || units.efis[side] == nullptr)
+        if (!plan.baro[side].given)
             continue;
-        if (ApplyBaro(*units.efis[side], plan.baro[side]))
+        if (ApplyBaro(*EfisPanel(cockpit, side), plan.baro[side]))
             ++result.records;
         else
             result.problems.push_back(std::string("[") + kBaroSection[side] +
